@@ -1,0 +1,71 @@
+# Shared settings for running Wine in this project. Sourced, not run.
+
+SONVERA_REPO=${SONVERA_REPO:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX=${SONVERA_WINEPREFIX:-$SONVERA_REPO/.cache/wine-prefix}
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LC_ALL=ru_RU.UTF-8
+export LANG=ru_RU.UTF-8
+SONVERA_WINE=${SONVERA_WINE:-wine}
+SONVERA_WINESERVER=${SONVERA_WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
+
+# Creates the prefix once; later calls only check the marker. A lock keeps two
+# parallel first uses from racing, which a fresh prefix does not survive.
+sonvera_prepare_prefix() {
+    local marker="$WINEPREFIX/.sonvera-ready"
+    [[ -f $marker ]] && return 0
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        [[ -f $marker ]] && exit 0
+        echo "Creating the Wine prefix in $WINEPREFIX (once)..." >&2
+        local started_xvfb=
+        if [[ -z ${DISPLAY:-} ]]; then
+            sonvera_start_xvfb || exit 1
+            started_xvfb=1
+        fi
+        "$SONVERA_WINE" wineboot -i >/dev/null 2>&1
+        "$SONVERA_WINESERVER" -w
+        # A crashing test must fail, not wait for someone to close a dialog.
+        "$SONVERA_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        # Map the classic faces onto installed metric-compatible fonts.
+        "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
+        "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
+        "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ /d 'Liberation Serif' /f >/dev/null 2>&1
+        "$SONVERA_WINESERVER" -w
+        if [[ -n $started_xvfb ]]; then sonvera_stop_xvfb; fi
+        touch "$marker"
+    ) 9>"$WINEPREFIX.lock"
+}
+
+# Starts Xvfb on the first free display number and exports DISPLAY.
+sonvera_start_xvfb() {
+    local number
+    for number in $(seq 90 140); do
+        [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        SONVERA_XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 50); do
+            if [[ -e /tmp/.X11-unix/X$number ]]; then
+                export DISPLAY=":$number"
+                return 0
+            fi
+            kill -0 "$SONVERA_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$SONVERA_XVFB_PID" 2>/dev/null
+        wait "$SONVERA_XVFB_PID" 2>/dev/null
+    done
+    echo "wine-run: could not start Xvfb" >&2
+    return 1
+}
+
+sonvera_stop_xvfb() {
+    if [[ -n ${SONVERA_XVFB_PID:-} ]]; then
+        kill "$SONVERA_XVFB_PID" 2>/dev/null
+        wait "$SONVERA_XVFB_PID" 2>/dev/null
+        SONVERA_XVFB_PID=
+    fi
+}

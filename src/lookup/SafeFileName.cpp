@@ -1,0 +1,26 @@
+#include "lookup/SafeFileName.h"
+
+#include "settings/SettingsSource.h"
+
+#include <algorithm>
+
+char SpecialSymbol(const SettingsSource& settings)
+{
+    const std::string setting = settings.SpecialSym();
+    const char symbol = setting.empty() ? '\0' : setting.front();
+    // A control character or a forbidden one would turn the artist's folder
+    // into a wildcard pattern or an impossible name.
+    if (static_cast<unsigned char>(symbol) < 0x20 || ForbiddenFileNameCharacters.find(symbol) != std::string_view::npos)
+        return '_';
+    return symbol;
+}
+
+std::string MakeSafeFileName(std::string_view text, const SettingsSource& settings)
+{
+    const char symbol = SpecialSymbol(settings);
+    std::string safe(text);
+    std::replace_if(
+        safe.begin(), safe.end(),
+        [](char c) { return ForbiddenFileNameCharacters.find(c) != std::string_view::npos; }, symbol);
+    return safe;
+}

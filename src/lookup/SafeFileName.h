@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class SettingsSource;
+
+// The characters that a file name cannot hold.
+inline constexpr std::string_view ForbiddenFileNameCharacters = ":*/\\<>?|\"";
+
+// The character that stands in for forbidden ones: the first character of the
+// `SpecialSym` setting, read now. A setting that is empty, or whose character
+// could itself not stand in a name, falls back to "_".
+char SpecialSymbol(const SettingsSource& settings);
+
+// `text` with every forbidden character replaced by the special symbol; the
+// result has the same length.
+std::string MakeSafeFileName(std::string_view text, const SettingsSource& settings);

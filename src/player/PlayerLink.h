@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class SettingsSource;
+
+// The player's main window of the generation that `AmpVer` selects ("Winamp v1.x"
+// for 0, "STUDIO" otherwise), looked up now; nullptr when the player is not running.
+HWND FindPlayerWindow(const SettingsSource& settings);
+
+// The window's title, at most 255 characters (ANSI, up to the first NUL).
+std::string ReadPlayerTitle(HWND window);
+
+// The ten player commands. Each posts the player's own keyboard shortcut as a
+// WM_KEYDOWN and a WM_KEYUP with lParam 0, looking the window up again before
+// each message; with no player they do nothing and report nothing.
+void WinampPrevClick(const SettingsSource& settings);
+void WinampPlayClick(const SettingsSource& settings);
+void WinampNextClick(const SettingsSource& settings);
+void WinampPrev5sClick(const SettingsSource& settings);
+void WinampPauseClick(const SettingsSource& settings);
+void WinampNext5sClick(const SettingsSource& settings);
+void WinampStopClick(const SettingsSource& settings);
+void WinampOpenClick(const SettingsSource& settings);
+void WinampJumpClick(const SettingsSource& settings);
+void WinampAddClick(const SettingsSource& settings);

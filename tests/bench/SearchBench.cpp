@@ -1,0 +1,147 @@
+// Measures the text search against a bare enumeration of the same folders, and
+// with and without a large library of other artists beside the searched one.
+// Prints "name: value" lines.
+#include "lookup/Ranking.h"
+#include "lookup/TextSearch.h"
+#include "player/NowPlaying.h"
+#include "settings/SettingsSource.h"
+#include "support/ScratchFolder.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Albums = 100;
+constexpr int SongsPerAlbum = 100;
+constexpr int OtherArtists = 2000;
+constexpr int Rounds = 21;
+
+double Seconds()
+{
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+std::wstring Number(int value, int width)
+{
+    std::wstring text = std::to_wstring(value);
+    return std::wstring(static_cast<std::size_t>(std::max(0, width - static_cast<int>(text.size()))), L'0') + text;
+}
+
+// The same folders the search visits, with nothing done per entry.
+std::size_t BareEnumeration(const std::string& artistFolder)
+{
+    std::size_t entries = 0;
+    WIN32_FIND_DATAA folder;
+    HANDLE folders = FindFirstFileA((artistFolder + "\\*.*").c_str(), &folder);
+    if (folders == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        const std::string name = folder.cFileName;
+        if (name == "..")
+            continue;
+        const std::string pattern = artistFolder + "\\" + (name == "." ? std::string() : name + "\\") + "*.txt";
+        WIN32_FIND_DATAA file;
+        HANDLE files = FindFirstFileA(pattern.c_str(), &file);
+        if (files == INVALID_HANDLE_VALUE)
+            continue;
+        do
+            ++entries;
+        while (FindNextFileA(files, &file));
+        FindClose(files);
+    } while (FindNextFileA(folders, &folder));
+    FindClose(folders);
+    return entries;
+}
+
+double MedianTime(const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int round = 0; round < Rounds; ++round) {
+        const double start = Seconds();
+        work();
+        times.push_back(Seconds() - start);
+    }
+    return Median(times);
+}
+
+} // namespace
+
+int main()
+{
+    ScratchFolder library;
+    std::fprintf(stderr, "building %d x %d texts...\n", Albums, SongsPerAlbum);
+    for (int album = 1; album <= Albums; ++album) {
+        const std::wstring folder = L"Artist\\Album " + Number(album, 3) + L"\\";
+        library.MakeFolder(folder);
+        for (int song = 1; song <= SongsPerAlbum; ++song) {
+            // A few songs carry the searched title; the rest only look alike.
+            const bool needle = song == 50 && album % 25 == 0;
+            const std::wstring title = needle ? L"Needle in the Haystack" : L"Song number " + Number(song, 3);
+            library.MakeFile(folder + Number(song, 2) + L" - " + title + L".txt", "words");
+        }
+    }
+
+    FixedSettings settings;
+    settings.textsPath = library.AnsiPath();
+    const NowPlayingSong song{"Artist", "Needle in the Haystack"};
+    std::size_t found = 0;
+    const auto search = [&] {
+        CandidateList candidates;
+        SearchTexts(song, settings, candidates);
+        if (!candidates.empty())
+            found = BestCandidate(candidates, song.SongTitle) + candidates.size();
+    };
+    const std::string artistFolder = library.AnsiPath() + "Artist";
+    std::size_t entries = 0;
+    const auto bare = [&] { entries = BareEnumeration(artistFolder); };
+
+    search();
+    bare();
+    std::vector<double> searchTimes, bareTimes;
+    for (int round = 0; round < Rounds; ++round) {
+        searchTimes.push_back(MedianTime(search));
+        bareTimes.push_back(MedianTime(bare));
+    }
+    const double searchAlone = Median(searchTimes);
+    const double bareAlone = Median(bareTimes);
+
+    std::fprintf(stderr, "adding %d other artists...\n", OtherArtists);
+    for (int artist = 1; artist <= OtherArtists; ++artist) {
+        const std::wstring folder = L"Other artist " + Number(artist, 4) + L"\\";
+        library.MakeFile(folder + L"Needle in the Haystack.txt", "words");
+        library.MakeFile(folder + L"Album\\Needle in the Haystack (live).txt", "words");
+    }
+    search();
+    std::vector<double> crowdedTimes;
+    for (int round = 0; round < Rounds; ++round)
+        crowdedTimes.push_back(MedianTime(search));
+    const double searchCrowded = Median(crowdedTimes);
+
+    std::printf("search_texts_found: %zu\n", found);
+    std::printf("bare_enumeration_entries: %zu\n", entries);
+    std::printf("search_ms: %.3f\n", searchAlone * 1000);
+    std::printf("bare_enumeration_ms: %.3f\n", bareAlone * 1000);
+    std::printf("search_vs_bare_enumeration: %.3f\n", searchAlone / bareAlone);
+    std::printf("search_with_other_artists_ms: %.3f\n", searchCrowded * 1000);
+    std::printf("search_other_artists_effect: %.3f\n", searchCrowded / searchAlone);
+    return 0;
+}

@@ -1,0 +1,31 @@
+// Any text and any special-symbol setting: the safe form keeps the length and
+// holds no character that a file name cannot hold.
+#include "lookup/SafeFileName.h"
+#include "settings/SettingsSource.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    FixedSettings settings;
+    const std::size_t symbolLength = data[0] % 3;
+    if (size < 1 + symbolLength)
+        return 0;
+    settings.specialSym.assign(reinterpret_cast<const char*>(data + 1), symbolLength);
+    const std::string text(reinterpret_cast<const char*>(data + 1 + symbolLength), size - 1 - symbolLength);
+
+    const std::string safe = MakeSafeFileName(text, settings);
+    if (safe.size() != text.size())
+        std::abort();
+    for (std::size_t i = 0; i < safe.size(); ++i) {
+        if (ForbiddenFileNameCharacters.find(safe[i]) != std::string_view::npos)
+            std::abort();
+        if (ForbiddenFileNameCharacters.find(text[i]) == std::string_view::npos && safe[i] != text[i])
+            std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,168 @@
+#include "lookup/Ranking.h"
+#include "lookup/TextSearch.h"
+#include "player/NowPlaying.h"
+#include "settings/SettingsSource.h"
+#include "support/Cp1251.h"
+#include "support/ScratchFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAreArray;
+
+namespace {
+
+class TextSearchTest : public ::testing::Test {
+protected:
+    ScratchFolder texts;
+    FixedSettings settings;
+
+    void SetUp() override { settings.textsPath = texts.AnsiPath(); }
+
+    CandidateList Search(const std::wstring& artist, const std::wstring& title)
+    {
+        CandidateList candidates;
+        SearchTexts(NowPlayingSong{Cp1251(artist), Cp1251(title)}, settings, candidates);
+        return candidates;
+    }
+
+    // Full ANSI paths of files below the texts folder.
+    std::vector<std::string> Paths(std::initializer_list<std::wstring> relative) const
+    {
+        std::vector<std::string> paths;
+        for (const auto& path : relative)
+            paths.push_back(texts.AnsiPath() + Cp1251(path));
+        return paths;
+    }
+
+    static std::ptrdiff_t IndexOf(const CandidateList& list, const std::string& path)
+    {
+        return std::find(list.begin(), list.end(), path) - list.begin();
+    }
+};
+
+} // namespace
+
+TEST_F(TextSearchTest, SearchesTheArtistFolderAndOneLevelOfSubfolders)
+{
+    texts.MakeFile(L"Artist\\Title.txt");
+    texts.MakeFile(L"Artist\\Album\\Title.txt");
+    texts.MakeFile(L"Artist\\Album\\Title (live).txt");
+    texts.MakeFile(L"Artist\\Album\\Deeper\\Title.txt");
+    texts.MakeFile(L"Artist\\Album\\Other.txt");
+    texts.MakeFile(L"Artist\\Title.doc");
+    texts.MakeFile(L"Artist\\Album\\Title hidden.txt", {}, FILE_ATTRIBUTE_HIDDEN);
+    texts.MakeFile(L"Artist\\Album\\Title system.txt", {}, FILE_ATTRIBUTE_SYSTEM);
+    texts.MakeFile(L"Artist\\Album\\Title readonly.txt", {}, FILE_ATTRIBUTE_READONLY);
+    texts.MakeFolder(L"Artist\\Album\\Title folder.txt");
+    texts.MakeFile(L"Artist\\Hidden album\\Title.txt");
+    texts.MakeFolder(L"Artist\\Hidden album", FILE_ATTRIBUTE_HIDDEN);
+    texts.MakeFile(L"Artist\\System album\\Title.txt");
+    texts.MakeFolder(L"Artist\\System album", FILE_ATTRIBUTE_SYSTEM);
+    texts.MakeFile(L"Other artist\\Title.txt");
+    texts.MakeFile(L"Title.txt");
+
+    const CandidateList found = Search(L"Artist", L"Title");
+
+    EXPECT_THAT(found, UnorderedElementsAreArray(Paths({
+                           L"Artist\\Title.txt",
+                           L"Artist\\Album\\Title readonly.txt",
+                           L"Artist\\Album\\Title.txt",
+                           L"Artist\\Album\\Title (live).txt",
+                           L"Artist\\Album\\Title hidden.txt",
+                           L"Artist\\Album\\Title system.txt",
+                           L"Artist\\Album\\Title folder.txt",
+                       })));
+    // The artist folder's own files come first, so they win a tie in the ranking.
+    const auto own = IndexOf(found, Paths({L"Artist\\Title.txt"})[0]);
+    const auto album = IndexOf(found, Paths({L"Artist\\Album\\Title.txt"})[0]);
+    EXPECT_LT(own, album);
+    EXPECT_EQ(BestCandidate(found, "Title"), static_cast<std::size_t>(own));
+}
+
+TEST_F(TextSearchTest, MatchesCyrillicNamesInAnyLetterCase)
+{
+    texts.MakeFile(L"Кино\\ГРУППА КРОВИ.txt");
+    texts.MakeFile(L"Кино\\1988\\группа крови (концерт).TXT");
+    texts.MakeFile(L"Кино\\Live\\Группа Крови.txt");
+    texts.MakeFile(L"Кино\\Звезда по имени Солнце.txt");
+    texts.MakeFile(L"Кино\\Ёлка.txt");
+
+    const CandidateList found = Search(L"Кино", L"Группа Крови");
+    EXPECT_THAT(found, UnorderedElementsAreArray(Paths({
+                           L"Кино\\ГРУППА КРОВИ.txt",
+                           L"Кино\\1988\\группа крови (концерт).TXT",
+                           L"Кино\\Live\\Группа Крови.txt",
+                       })));
+    // Only the exact letter case ranks by position.
+    EXPECT_EQ(found[BestCandidate(found, Cp1251(L"Группа Крови"))], Paths({L"Кино\\Live\\Группа Крови.txt"})[0]);
+
+    EXPECT_THAT(Search(L"Кино", L"ёлка"), ElementsAre(Paths({L"Кино\\Ёлка.txt"})[0]));
+}
+
+TEST_F(TextSearchTest, ForbiddenCharactersMatchOnlyTheSpecialSymbol)
+{
+    texts.MakeFile(L"AC_DC\\What_.txt");
+    texts.MakeFile(L"AC_DC\\what_ (live).txt");
+    texts.MakeFile(L"AC_DC\\What.txt");
+    texts.MakeFile(L"AC#DC\\What#.txt");
+
+    CandidateList found = Search(L"AC/DC", L"What?");
+    EXPECT_THAT(found, UnorderedElementsAreArray(Paths({L"AC_DC\\What_.txt", L"AC_DC\\what_ (live).txt"})));
+    EXPECT_EQ(FileNameOf(found[BestCandidate(found, "What?")]), "What_.txt");
+
+    settings.specialSym = "#";
+    EXPECT_THAT(Search(L"AC/DC", L"What?"), ElementsAre(Paths({L"AC#DC\\What#.txt"})[0]));
+}
+
+TEST_F(TextSearchTest, WithoutAnArtistSearchesTheTextsFolderItself)
+{
+    texts.MakeFile(L"Song.txt");
+    texts.MakeFile(L"Album\\Song.txt");
+    texts.MakeFile(L"Album\\Deeper\\Song.txt");
+
+    const CandidateList found = Search(L"", L"Song");
+    // The empty artist leaves two backslashes in a row after the texts folder.
+    EXPECT_THAT(found, UnorderedElementsAreArray(Paths({L"\\Song.txt", L"\\Album\\Song.txt"})));
+}
+
+TEST_F(TextSearchTest, TheExtensionTakesPartInTheMatch)
+{
+    texts.MakeFile(L"Artist\\One.txt");
+    texts.MakeFile(L"Artist\\Two\\Three.txt");
+    EXPECT_EQ(Search(L"Artist", L"txt").size(), 2u);
+    EXPECT_EQ(Search(L"Artist", L"One.t").size(), 1u);
+}
+
+TEST_F(TextSearchTest, AppendsAndAddsNothingWhenThereIsNothingToFind)
+{
+    texts.MakeFile(L"Artist\\Other.txt");
+    CandidateList candidates{"earlier"};
+
+    SearchTexts(NowPlayingSong{"Artist", "Title"}, settings, candidates);
+    SearchTexts(NowPlayingSong{"Nobody", "Title"}, settings, candidates);
+    settings.textsPath = texts.AnsiPath() + "missing\\";
+    SearchTexts(NowPlayingSong{"Artist", "Other"}, settings, candidates);
+    EXPECT_THAT(candidates, ElementsAre("earlier"));
+
+    settings.textsPath = texts.AnsiPath();
+    SearchTexts(NowPlayingSong{"Artist", "Other"}, settings, candidates);
+    EXPECT_THAT(candidates, ElementsAre("earlier", texts.AnsiPath() + "Artist\\Other.txt"));
+}
+
+TEST_F(TextSearchTest, AHiddenArtistFolderOffersOnlyItsSubfolders)
+{
+    // The folder's own files are reached through its "." entry, which carries
+    // the folder's own attributes.
+    texts.MakeFile(L"Artist\\Title.txt");
+    texts.MakeFile(L"Artist\\Album\\Title.txt");
+    texts.MakeFolder(L"Artist", FILE_ATTRIBUTE_HIDDEN);
+    const CandidateList found = Search(L"Artist", L"Title");
+    EXPECT_THAT(found, ElementsAre(Paths({L"Artist\\Album\\Title.txt"})[0]));
+}

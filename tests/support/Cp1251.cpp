@@ -1,0 +1,23 @@
+#include "support/Cp1251.h"
+
+#include <windows.h>
+
+std::string Cp1251(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int size = WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
+    return result;
+}
+
+std::wstring FromCp1251(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int size = MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    return result;
+}
