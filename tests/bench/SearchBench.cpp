@@ -21,6 +21,7 @@ constexpr int Albums = 100;
 constexpr int SongsPerAlbum = 100;
 constexpr int OtherArtists = 2000;
 constexpr int Rounds = 21;
+constexpr int RunsPerRound = 5;
 
 double Seconds()
 {
@@ -75,7 +76,7 @@ std::size_t BareEnumeration(const std::string& artistFolder)
 double MedianTime(const std::function<void()>& work)
 {
     std::vector<double> times;
-    for (int round = 0; round < Rounds; ++round) {
+    for (int run = 0; run < RunsPerRound; ++run) {
         const double start = Seconds();
         work();
         times.push_back(Seconds() - start);
@@ -83,12 +84,8 @@ double MedianTime(const std::function<void()>& work)
     return Median(times);
 }
 
-} // namespace
-
-int main()
+void BuildArtist(const ScratchFolder& library)
 {
-    ScratchFolder library;
-    std::fprintf(stderr, "building %d x %d texts...\n", Albums, SongsPerAlbum);
     for (int album = 1; album <= Albums; ++album) {
         const std::wstring folder = L"Artist\\Album " + Number(album, 3) + L"\\";
         library.MakeFolder(folder);
@@ -99,49 +96,63 @@ int main()
             library.MakeFile(folder + Number(song, 2) + L" - " + title + L".txt", "words");
         }
     }
+}
 
-    FixedSettings settings;
-    settings.textsPath = library.AnsiPath();
-    const NowPlayingSong song{"Artist", "Needle in the Haystack"};
-    std::size_t found = 0;
-    const auto search = [&] {
-        CandidateList candidates;
-        SearchTexts(song, settings, candidates);
-        if (!candidates.empty())
-            found = BestCandidate(candidates, song.SongTitle) + candidates.size();
-    };
-    const std::string artistFolder = library.AnsiPath() + "Artist";
-    std::size_t entries = 0;
-    const auto bare = [&] { entries = BareEnumeration(artistFolder); };
+} // namespace
 
-    search();
-    bare();
-    std::vector<double> searchTimes, bareTimes;
-    for (int round = 0; round < Rounds; ++round) {
-        searchTimes.push_back(MedianTime(search));
-        bareTimes.push_back(MedianTime(bare));
-    }
-    const double searchAlone = Median(searchTimes);
-    const double bareAlone = Median(bareTimes);
-
+int main()
+{
+    // Two libraries with the same artist, one of them crowded by other
+    // artists, measured in alternation so that the machine's drift hits both.
+    ScratchFolder alone;
+    ScratchFolder crowded;
+    std::fprintf(stderr, "building %d x %d texts twice...\n", Albums, SongsPerAlbum);
+    BuildArtist(alone);
+    BuildArtist(crowded);
     std::fprintf(stderr, "adding %d other artists...\n", OtherArtists);
     for (int artist = 1; artist <= OtherArtists; ++artist) {
         const std::wstring folder = L"Other artist " + Number(artist, 4) + L"\\";
-        library.MakeFile(folder + L"Needle in the Haystack.txt", "words");
-        library.MakeFile(folder + L"Album\\Needle in the Haystack (live).txt", "words");
+        crowded.MakeFile(folder + L"Needle in the Haystack.txt", "words");
+        crowded.MakeFile(folder + L"Album\\Needle in the Haystack (live).txt", "words");
     }
-    search();
-    std::vector<double> crowdedTimes;
-    for (int round = 0; round < Rounds; ++round)
-        crowdedTimes.push_back(MedianTime(search));
-    const double searchCrowded = Median(crowdedTimes);
+
+    const NowPlayingSong song{"Artist", "Needle in the Haystack"};
+    std::size_t found = 0;
+    const auto searchIn = [&](const ScratchFolder& library) {
+        FixedSettings settings;
+        settings.textsPath = library.AnsiPath();
+        return [&found, &song, settings] {
+            CandidateList candidates;
+            SearchTexts(song, settings, candidates);
+            if (!candidates.empty())
+                found = BestCandidate(candidates, song.SongTitle) + candidates.size();
+        };
+    };
+    const auto searchAlone = searchIn(alone);
+    const auto searchCrowded = searchIn(crowded);
+    const std::string artistFolder = alone.AnsiPath() + "Artist";
+    std::size_t entries = 0;
+    const auto bare = [&] { entries = BareEnumeration(artistFolder); };
+
+    searchAlone();
+    searchCrowded();
+    bare();
+    std::vector<double> aloneTimes, crowdedTimes, bareTimes;
+    for (int round = 0; round < Rounds; ++round) {
+        aloneTimes.push_back(MedianTime(searchAlone));
+        bareTimes.push_back(MedianTime(bare));
+        crowdedTimes.push_back(MedianTime(searchCrowded));
+    }
+    const double aloneMedian = Median(aloneTimes);
+    const double bareMedian = Median(bareTimes);
+    const double crowdedMedian = Median(crowdedTimes);
 
     std::printf("search_texts_found: %zu\n", found);
     std::printf("bare_enumeration_entries: %zu\n", entries);
-    std::printf("search_ms: %.3f\n", searchAlone * 1000);
-    std::printf("bare_enumeration_ms: %.3f\n", bareAlone * 1000);
-    std::printf("search_vs_bare_enumeration: %.3f\n", searchAlone / bareAlone);
-    std::printf("search_with_other_artists_ms: %.3f\n", searchCrowded * 1000);
-    std::printf("search_other_artists_effect: %.3f\n", searchCrowded / searchAlone);
+    std::printf("search_ms: %.3f\n", aloneMedian * 1000);
+    std::printf("bare_enumeration_ms: %.3f\n", bareMedian * 1000);
+    std::printf("search_vs_bare_enumeration: %.3f\n", aloneMedian / bareMedian);
+    std::printf("search_with_other_artists_ms: %.3f\n", crowdedMedian * 1000);
+    std::printf("search_other_artists_effect: %.3f\n", crowdedMedian / aloneMedian);
     return 0;
 }
