@@ -1,0 +1,190 @@
+#include "Playback.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Separator = " - ";
+
+// Literals are written wide and turned into code page 1251 explicitly, so the
+// bytes are the same whatever the machine's own ANSI code page is.
+std::string Cp1251(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
+    return result;
+}
+
+// Between two and four minutes, different from song to song.
+int MadeUpLength(std::size_t index)
+{
+    return 125 + static_cast<int>((index * 47) % 120);
+}
+
+Song MakeSong(std::wstring_view artist, std::wstring_view title, std::size_t index)
+{
+    return Song{Cp1251(artist), Cp1251(title), MadeUpLength(index)};
+}
+
+} // namespace
+
+Playback::Playback(PlayerGeneration generation, std::vector<Song> songs)
+    : generation_(generation), songs_(std::move(songs))
+{
+}
+
+void Playback::SelectSong(std::size_t index)
+{
+    current_ = index;
+    position_ = 0;
+    if (state_ == State::Idle)
+        state_ = State::Stopped;
+}
+
+void Playback::Previous()
+{
+    if (!songs_.empty())
+        SelectSong(current_ == 0 ? songs_.size() - 1 : current_ - 1);
+}
+
+void Playback::Next()
+{
+    if (!songs_.empty())
+        SelectSong((current_ + 1) % songs_.size());
+}
+
+// Like the real player, play while playing starts the song again.
+void Playback::Play()
+{
+    if (songs_.empty())
+        return;
+    if (state_ != State::Paused)
+        position_ = 0;
+    state_ = State::Playing;
+}
+
+void Playback::TogglePause()
+{
+    if (state_ == State::Playing)
+        state_ = State::Paused;
+    else if (state_ == State::Paused)
+        state_ = State::Playing;
+}
+
+void Playback::Stop()
+{
+    if (state_ == State::Idle)
+        return;
+    state_ = State::Stopped;
+    position_ = 0;
+}
+
+void Playback::Seek(int seconds)
+{
+    if (state_ != State::Playing && state_ != State::Paused)
+        return;
+    position_ = std::clamp(position_ + seconds, 0, songs_[current_].lengthSeconds);
+}
+
+void Playback::Tick()
+{
+    if (state_ != State::Playing)
+        return;
+    if (++position_ < songs_[current_].lengthSeconds)
+        return;
+    current_ = (current_ + 1) % songs_.size();
+    position_ = 0;
+}
+
+void Playback::Append(Song song)
+{
+    songs_.push_back(std::move(song));
+}
+
+std::string Playback::Title() const
+{
+    if (!fixedTitle_.empty())
+        return fixedTitle_;
+    if (state_ == State::Idle || songs_.empty())
+        return generation_ == PlayerGeneration::Classic ? "Winamp 2.91" : "Winamp3";
+
+    const Song& song = songs_[current_];
+    std::string title = std::to_string(current_ + 1) + ". ";
+    if (!song.artist.empty())
+        title.append(song.artist).append(Separator);
+    title += song.title;
+
+    if (generation_ == PlayerGeneration::Classic) {
+        title += " - Winamp";
+        if (state_ == State::Paused)
+            title += " [Paused]";
+        else if (state_ == State::Stopped)
+            title += " [Stopped]";
+        return title;
+    }
+    title += " (" + FormatTime(position_) + "/" + FormatTime(song.lengthSeconds) + ") ";
+    title += state_ == State::Playing ? "(Playing)" : state_ == State::Paused ? "(Paused)" : "(Stopped)";
+    return title;
+}
+
+std::string FormatTime(int seconds)
+{
+    const int remainder = seconds % 60;
+    return std::to_string(seconds / 60) + (remainder < 10 ? ":0" : ":") + std::to_string(remainder);
+}
+
+std::vector<Song> ParsePlaylist(const std::string& contents)
+{
+    std::vector<Song> songs;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        std::size_t end = contents.find('\n', start);
+        if (end == std::string::npos)
+            end = contents.size();
+        std::string_view line(contents.data() + start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+
+        Song song;
+        if (const std::size_t separator = line.find(Separator); separator != std::string_view::npos) {
+            song.artist = line.substr(0, separator);
+            song.title = line.substr(separator + Separator.size());
+        } else {
+            song.title = line;
+        }
+        song.lengthSeconds = MadeUpLength(songs.size());
+        songs.push_back(std::move(song));
+    }
+    return songs;
+}
+
+std::vector<Song> DefaultPlaylist()
+{
+    return {
+        MakeSong(L"Серый Кит", L"Осенний перрон", 0),
+        MakeSong(L"Kestrow Lane", L"Paper Lanterns", 1),
+        MakeSong(L"Ясень и Ветер", L"Письмо без адреса", 2),
+        MakeSong(L"Mr. Okapi", L"Night Bus (Live)", 3),
+        MakeSong(L"Кобальт", L"Дом на сваях - Remix", 4),
+        MakeSong(L"The Velvet Ferns", L"Slow Tide", 5),
+        MakeSong(L"Ёлкин Двор", L"Зимняя электричка", 6),
+    };
+}
+
+Song AddedSong(int serial)
+{
+    static constexpr const wchar_t* artists[] = {L"Новый Адрес", L"Lamplight Choir", L"Щегол"};
+    static constexpr const wchar_t* titles[] = {L"Добавленная песня", L"Added Song", L"Песня с полки"};
+    const auto pick = static_cast<std::size_t>(serial - 1) % std::size(artists);
+    return MakeSong(artists[pick], std::wstring(titles[pick]) + L" " + std::to_wstring(serial),
+                    static_cast<std::size_t>(serial));
+}

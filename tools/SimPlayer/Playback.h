@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the simulated player plays and how it names it in its window title.
+// Text is cp1251, as the real player hands it to other programs.
+struct Song {
+    std::string artist; // empty when the playlist line has no " - "
+    std::string title;
+    int lengthSeconds = 0;
+};
+
+enum class PlayerGeneration { Classic, Studio };
+
+class Playback {
+public:
+    enum class State { Idle, Playing, Paused, Stopped };
+
+    Playback(PlayerGeneration generation, std::vector<Song> songs);
+
+    // The player's keyboard shortcuts.
+    void Previous();
+    void Play();
+    void TogglePause();
+    void Stop();
+    void Next();
+    void Seek(int seconds);
+    // One second of playing time; runs into the next song at the end of one.
+    void Tick();
+    void Append(Song song);
+
+    // The main window's title: "12. Artist - Title - Winamp [Paused]" for the
+    // classic player, "12. Artist - Title (0:05/3:45) (Paused)" for the studio
+    // one, the bare version before anything has played. A fixed title set with
+    // `SetFixedTitle` wins over all of these.
+    std::string Title() const;
+    void SetFixedTitle(std::string title) { fixedTitle_ = std::move(title); }
+
+    State CurrentState() const { return state_; }
+    int Position() const { return position_; }
+    // Index into `Songs()`; meaningless while the playlist is empty.
+    std::size_t Current() const { return current_; }
+    const std::vector<Song>& Songs() const { return songs_; }
+
+private:
+    void SelectSong(std::size_t index);
+
+    PlayerGeneration generation_;
+    std::vector<Song> songs_;
+    std::string fixedTitle_;
+    State state_ = State::Idle;
+    std::size_t current_ = 0;
+    int position_ = 0;
+};
+
+// "m:ss", as the player shows a position or a length.
+std::string FormatTime(int seconds);
+
+// Playlist file contents: one "Artist - Title" per line (cp1251), blank lines
+// skipped, CR LF or LF line ends. Lengths are made up, a few minutes each.
+std::vector<Song> ParsePlaylist(const std::string& contents);
+
+// A few invented songs, some of them Cyrillic, for a player started without a
+// playlist file.
+std::vector<Song> DefaultPlaylist();
+
+// An invented song for the playlist editor's "add" key; `serial` counts from 1.
+Song AddedSong(int serial);

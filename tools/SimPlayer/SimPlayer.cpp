@@ -1,0 +1,132 @@
+// A stand-in for the media player, as far as another program can see it: its
+// window classes and titles, its now-playing line and its keyboard shortcuts.
+// Used by the tests and for trying the program out without the real player.
+
+#include "PlayerState.h"
+#include "PlayerWindow.h"
+#include "PlaylistEditorWindow.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr char Usage[] =
+    "usage: SimPlayer [options]\n"
+    "  --studio                       main window class \"STUDIO\" and its title layout\n"
+    "                                 (default: \"Winamp v1.x\")\n"
+    "  --no-playlist-editor           no playlist editor window\n"
+    "  --playlist-editor-title TEXT   the editor's title (default \"Winamp Playlist Editor\")\n"
+    "  --playlist FILE                \"Artist - Title\" lines in cp1251 (default: built-in songs)\n"
+    "  --play                         start playing the first song at once\n"
+    "  --no-clock                     the position moves only when told to\n"
+    "  --title TEXT                   show TEXT as the main window's title, whatever plays\n"
+    "  --log FILE                     append every key message received to FILE\n";
+
+struct Options {
+    bool studio = false;
+    bool playlistEditor = true;
+    std::string playlistEditorTitle = "Winamp Playlist Editor";
+    std::string playlistFile;
+    bool play = false;
+    bool clockRuns = true;
+    std::string title;
+    std::string logFile;
+};
+
+std::optional<Options> ParseOptions(int argc, char* argv[])
+{
+    Options options;
+    for (int index = 1; index < argc; ++index) {
+        const std::string option = argv[index];
+        const bool hasValue = index + 1 < argc;
+        if (option == "--studio")
+            options.studio = true;
+        else if (option == "--no-playlist-editor")
+            options.playlistEditor = false;
+        else if (option == "--play")
+            options.play = true;
+        else if (option == "--no-clock")
+            options.clockRuns = false;
+        else if (option == "--playlist-editor-title" && hasValue)
+            options.playlistEditorTitle = argv[++index];
+        else if (option == "--playlist" && hasValue)
+            options.playlistFile = argv[++index];
+        else if (option == "--title" && hasValue)
+            options.title = argv[++index];
+        else if (option == "--log" && hasValue)
+            options.logFile = argv[++index];
+        else
+            return std::nullopt;
+    }
+    return options;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string contents;
+    char buffer[4096];
+    DWORD read = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+        contents.append(buffer, read);
+    CloseHandle(file);
+    if (!ok)
+        return std::nullopt;
+    return contents;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::optional<Options> options = ParseOptions(argc, argv);
+    if (!options) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+
+    std::vector<Song> songs = DefaultPlaylist();
+    if (!options->playlistFile.empty()) {
+        const std::optional<std::string> contents = ReadWholeFile(options->playlistFile);
+        if (!contents) {
+            std::fprintf(stderr, "SimPlayer: cannot read %s\n", options->playlistFile.c_str());
+            return 3;
+        }
+        songs = ParsePlaylist(*contents);
+    }
+
+    PlayerState state{Playback(options->studio ? PlayerGeneration::Studio : PlayerGeneration::Classic, std::move(songs)),
+                      KeyLog(options->logFile)};
+    state.playback.SetFixedTitle(options->title);
+    if (options->play)
+        state.playback.Play();
+
+    // The main window comes last: whoever finds it finds the whole player.
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    PlaylistEditorWindow editor(state, options->playlistEditorTitle);
+    if (options->playlistEditor && !editor.Create(instance)) {
+        std::fputs("SimPlayer: cannot create the playlist editor\n", stderr);
+        return 1;
+    }
+    PlayerWindow player(state, options->studio ? "STUDIO" : "Winamp v1.x", options->clockRuns);
+    if (!player.Create(instance)) {
+        std::fputs("SimPlayer: cannot create the main window\n", stderr);
+        return 1;
+    }
+
+    // No TranslateMessage: the player reacts to key-downs alone, and a
+    // character message in the log can then only have come from outside.
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    return 0;
+}
