@@ -13,7 +13,7 @@ SONVERA_WINESERVER=${SONVERA_WINESERVER:-$(command -v wineserver || echo /usr/li
 # Creates the prefix once; later calls only check the marker. A lock keeps two
 # parallel first uses from racing, which a fresh prefix does not survive.
 sonvera_prepare_prefix() {
-    local marker="$WINEPREFIX/.sonvera-ready"
+    local marker="$WINEPREFIX/.sonvera-ready-4"
     [[ -f $marker ]] && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
@@ -33,6 +33,9 @@ sonvera_prepare_prefix() {
         "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f >/dev/null 2>&1
         "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial' /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
         "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ /d 'Liberation Serif' /f >/dev/null 2>&1
+        "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' /t REG_SZ /d 'Liberation Sans Narrow' /f >/dev/null 2>&1
+        # Windows stay managed as on a desktop; an earlier prefix may say otherwise.
+        "$SONVERA_WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
         "$SONVERA_WINESERVER" -w
         if [[ -n $started_xvfb ]]; then sonvera_stop_xvfb; fi
         touch "$marker"

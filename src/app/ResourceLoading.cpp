@@ -1,0 +1,129 @@
+#include "app/ResourceLoading.h"
+
+#include <objbase.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstring>
+
+namespace {
+
+std::string_view ResourceBytes(HINSTANCE instance, int id)
+{
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), RT_RCDATA);
+    if (!found)
+        return {};
+    HGLOBAL loaded = LoadResource(instance, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        return {};
+    return {static_cast<const char*>(bytes), SizeofResource(instance, found)};
+}
+
+// COM must be up for the picture loader (Wine's decodes through WIC); leave it
+// as the caller had it.
+class ComScope {
+public:
+    ComScope() noexcept : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComScope()
+    {
+        if (initialized_)
+            CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool initialized_;
+};
+
+template <typename Interface>
+class ComPointer {
+public:
+    ComPointer() = default;
+    ~ComPointer()
+    {
+        if (pointer_)
+            pointer_->Release();
+    }
+    ComPointer(const ComPointer&) = delete;
+    ComPointer& operator=(const ComPointer&) = delete;
+
+    Interface* operator->() const noexcept { return pointer_; }
+    Interface** Receive() noexcept { return &pointer_; }
+    Interface* get() const noexcept { return pointer_; }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+} // namespace
+
+std::string LoadResourceString(HINSTANCE instance, UINT id)
+{
+    char buffer[512];
+    const int length = LoadStringA(instance, id, buffer, sizeof buffer);
+    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+}
+
+std::string WithCrLfLineBreaks(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            result += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else if (c == '\n') {
+            result += "\r\n";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::string LoadTextResource(HINSTANCE instance, int id)
+{
+    return WithCrLfLineBreaks(ResourceBytes(instance, id));
+}
+
+UniqueGdiObject LoadJpegResource(HINSTANCE instance, int id)
+{
+    const std::string_view bytes = ResourceBytes(instance, id);
+    if (bytes.empty())
+        return {};
+
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (!memory)
+        return {};
+    void* target = GlobalLock(memory);
+    if (!target) {
+        GlobalFree(memory);
+        return {};
+    }
+    std::memcpy(target, bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+
+    ComScope com;
+    ComPointer<IStream> stream;
+    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.Receive()))) {
+        GlobalFree(memory);
+        return {};
+    }
+    ComPointer<IPicture> picture;
+    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+                              reinterpret_cast<void**>(picture.Receive()))))
+        return {};
+
+    OLE_HANDLE handle = 0;
+    short type = PICTYPE_NONE;
+    if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle)))
+        return {};
+    // The picture owns its bitmap and deletes it on release: keep a copy.
+    HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0,
+                            LR_CREATEDIBSECTION);
+    return UniqueGdiObject(static_cast<HGDIOBJ>(copy));
+}

@@ -1,0 +1,1051 @@
+#include "app/SonveraMain.h"
+
+#include "app/AboutPanel.h"
+#include "app/ApplicationWindow.h"
+#include "app/ResourceLoading.h"
+#include "app/SonveraIds.h"
+#include "app/ToolbarIcons.h"
+#include "artist/ArtistInfoPanel.h"
+#include "editing/MemoTidying.h"
+#include "player/PlayerLink.h"
+#include "settings/SettingsKey.h"
+#include "settings/SettingsSource.h"
+#include "win/MessageBoxes.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <exception>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+constexpr char ClassName[] = "TSonveraMain";
+constexpr char PanelClassName[] = "TSonveraPanel";
+
+constexpr int DefaultWidth = 200;
+constexpr int DefaultHeight = 300;
+constexpr int ToolBarHeight = 29;
+constexpr int ToolBarButtonWidth = 20;
+constexpr int ToolBarButtonHeight = 21;
+constexpr int ToolBarIconSide = 18;
+// Below the toolbar's two-pixel top edge, so that 4 + 21 + 4 pixels fill its height.
+constexpr int ToolBarTopMargin = 2;
+constexpr int SplitterWidth = 5;
+constexpr int WinampCtrlPanelWidth = 73;
+constexpr int WinampCtrlPanelHeight = 21;
+constexpr int PlayerButtonWidth = 13;
+constexpr int PlayerButtonHeight = 9;
+constexpr RECT Bevel1Bounds{41, 2, 46, 19};
+constexpr int Panel1Height = 20;
+constexpr int StatusBarHeight = 19;
+// Where the about panel lies in the client area until it first floats.
+constexpr POINT AboutMeCorner{165, 101};
+constexpr UINT_PTR Timer1Id = 1;
+// Far beyond any song text, and beyond the rich edit's default of 32,767
+// characters, after which the user could no longer type.
+constexpr LPARAM Memo2TextLimit = 0x7FFFFFF0;
+constexpr UINT WinampButtonCount = 10;
+
+using Handler = void (TSonveraMain::*)(HWND);
+
+struct CommandHandler {
+    UINT id;
+    Handler handler;
+};
+
+constexpr CommandHandler MenuHandlers[] = {
+    {ID_KillKillKillDie, &TSonveraMain::KillKillKillDieClick},
+    {ID_MenuRefresh, &TSonveraMain::MenuRefreshClick},
+    {ID_MenuClear, &TSonveraMain::MenuClearClick},
+    {ID_MenuNext, &TSonveraMain::MenuNextClick},
+    {ID_MenuSaveText, &TSonveraMain::MenuSaveTextClick},
+    {ID_MenuTrim, &TSonveraMain::MenuTrimClick},
+    {ID_MenuNorm, &TSonveraMain::MenuNormClick},
+    {ID_MenuWinampPlay, &TSonveraMain::MenuWinampPlayClick},
+    {ID_MenuWinampPause, &TSonveraMain::MenuWinampPauseClick},
+    {ID_MenuWinampStop, &TSonveraMain::MenuWinampStopClick},
+    {ID_MenuWinampPrev, &TSonveraMain::MenuWinampPrevClick},
+    {ID_MenuWinampNext, &TSonveraMain::MenuWinampNextClick},
+    {ID_MenuWinampPrev5s, &TSonveraMain::MenuWinampPrev5sClick},
+    {ID_MenuWinampNext5s, &TSonveraMain::MenuWinampNext5sClick},
+    {ID_MenuWinampOpen, &TSonveraMain::MenuWinampOpenClick},
+    {ID_MenuWinampAdd, &TSonveraMain::MenuWinampAddClick},
+    {ID_MenuWinampJump, &TSonveraMain::MenuWinampJumpClick},
+    {ID_MenuOptions, &TSonveraMain::MenuOptionsClick},
+    {ID_MenuArtistInfo, &TSonveraMain::MenuArtistInfoClick},
+    {ID_MenuSonveraInfo, &TSonveraMain::MenuSonveraInfoClick},
+};
+
+constexpr CommandHandler ButtonHandlers[] = {
+    {ID_ButtRefresh, &TSonveraMain::ButtRefreshClick},
+    {ID_ButtTrim, &TSonveraMain::ButtTrimClick},
+    {ID_ButtNorm, &TSonveraMain::ButtNormClick},
+    {ID_ButtNext, &TSonveraMain::ButtNextClick},
+    {ID_ButtInfo, &TSonveraMain::ButtInfoClick},
+    {ID_SaveText, &TSonveraMain::SaveTextClick},
+    {ID_ButtOptions, &TSonveraMain::ButtOptionsClick},
+    {ID_WinampPrev, &TSonveraMain::WinampPrevClick},
+    {ID_WinampPlay, &TSonveraMain::WinampPlayClick},
+    {ID_WinampNext, &TSonveraMain::WinampNextClick},
+    {ID_WinampPrev5s, &TSonveraMain::WinampPrev5sClick},
+    {ID_WinampPause, &TSonveraMain::WinampPauseClick},
+    {ID_WinampNext5s, &TSonveraMain::WinampNext5sClick},
+    {ID_WinampStop, &TSonveraMain::WinampStopClick},
+    {ID_WinampOpen, &TSonveraMain::WinampOpenClick},
+    {ID_WinampJump, &TSonveraMain::WinampJumpClick},
+    {ID_WinampAdd, &TSonveraMain::WinampAddClick},
+};
+
+template <std::size_t Size>
+Handler FindHandler(const CommandHandler (&table)[Size], UINT id)
+{
+    const auto found = std::find_if(std::begin(table), std::end(table), [id](const CommandHandler& entry) {
+        return entry.id == id;
+    });
+    return found == std::end(table) ? nullptr : found->handler;
+}
+
+struct ToolBarButton {
+    UINT id;
+    ToolbarIcon icon;
+    UINT hint;
+    bool enabled;
+};
+
+constexpr ToolBarButton ToolBarButtons[] = {
+    {ID_ButtRefresh, ToolbarIcon::Refresh, IDS_ButtRefreshHint, true},
+    {ID_ButtTrim, ToolbarIcon::Trim, IDS_ButtTrimHint, true},
+    {ID_ButtNorm, ToolbarIcon::Norm, IDS_ButtNormHint, true},
+    {ID_ButtNext, ToolbarIcon::Next, IDS_ButtNextHint, false},
+    {ID_ButtInfo, ToolbarIcon::Info, IDS_ButtInfoHint, true},
+    {ID_SaveText, ToolbarIcon::Save, IDS_SaveTextHint, false},
+    {ID_ButtOptions, ToolbarIcon::Options, IDS_ButtOptionsHint, true},
+};
+
+struct PlayerButton {
+    UINT id;
+    PlayerGlyph glyph;
+    UINT hint;
+    int x;
+    int y;
+};
+
+// Two rows of five, the divider after the third column.
+constexpr PlayerButton PlayerButtons[WinampButtonCount] = {
+    {ID_WinampPrev, PlayerGlyph::Prev, IDS_WinampPrevHint, 1, 1},
+    {ID_WinampPlay, PlayerGlyph::Play, IDS_WinampPlayHint, 14, 1},
+    {ID_WinampNext, PlayerGlyph::Next, IDS_WinampNextHint, 27, 1},
+    {ID_WinampStop, PlayerGlyph::Stop, IDS_WinampStopHint, 46, 1},
+    {ID_WinampJump, PlayerGlyph::Jump, IDS_WinampJumpHint, 59, 1},
+    {ID_WinampPrev5s, PlayerGlyph::Prev5s, IDS_WinampPrev5sHint, 1, 11},
+    {ID_WinampPause, PlayerGlyph::Pause, IDS_WinampPauseHint, 14, 11},
+    {ID_WinampNext5s, PlayerGlyph::Next5s, IDS_WinampNext5sHint, 27, 11},
+    {ID_WinampOpen, PlayerGlyph::Open, IDS_WinampOpenHint, 46, 11},
+    {ID_WinampAdd, PlayerGlyph::Add, IDS_WinampAddHint, 59, 11},
+};
+
+std::size_t ToolBarIndex(UINT id)
+{
+    return static_cast<std::size_t>(std::find_if(std::begin(ToolBarButtons), std::end(ToolBarButtons),
+                                                 [id](const ToolBarButton& button) { return button.id == id; }) -
+                                    std::begin(ToolBarButtons));
+}
+
+std::size_t PlayerButtonIndex(UINT id)
+{
+    return static_cast<std::size_t>(std::find_if(std::begin(PlayerButtons), std::end(PlayerButtons),
+                                                 [id](const PlayerButton& button) { return button.id == id; }) -
+                                    std::begin(PlayerButtons));
+}
+
+bool HasVisibleStyle(HWND window)
+{
+    return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::string WindowText(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return text;
+}
+
+int PointsToPixels(int points)
+{
+    HDC screen = GetDC(nullptr);
+    const int pixels = MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)
+{
+    LOGFONTA font = {};
+    font.lfHeight = -pixelHeight;
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    face.copy(font.lfFaceName, sizeof font.lfFaceName - 1);
+    return UniqueGdiObject(CreateFontIndirectA(&font));
+}
+
+// A 32-bit top-down bitmap of side × side, transparent, with `icon` in its
+// middle, so that icons of several sizes share one image list.
+HBITMAP CenteredIcon(HBITMAP icon, int side)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = side;
+    info.bmiHeader.biHeight = -side;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!canvas || !icon)
+        return canvas;
+    BITMAP size = {};
+    GetObjectA(icon, sizeof size, &size);
+    HDC target = CreateCompatibleDC(nullptr);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldTarget = SelectObject(target, canvas);
+    HGDIOBJ oldSource = SelectObject(source, icon);
+    BitBlt(target, (side - size.bmWidth) / 2, (side - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0, 0,
+           SRCCOPY);
+    SelectObject(source, oldSource);
+    SelectObject(target, oldTarget);
+    DeleteDC(source);
+    DeleteDC(target);
+    return canvas;
+}
+
+// A copy of a premultiplied 32-bit icon in grey at half strength, for the
+// buttons that are disabled.
+HBITMAP DisabledIcon(HBITMAP icon)
+{
+    auto copy = static_cast<HBITMAP>(CopyImage(icon, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    DIBSECTION section = {};
+    if (!copy || GetObjectA(copy, sizeof section, &section) != sizeof section || section.dsBm.bmBitsPixel != 32)
+        return copy;
+    GdiFlush();
+    auto* pixel = static_cast<BYTE*>(section.dsBm.bmBits);
+    const int count = section.dsBm.bmWidth * section.dsBm.bmHeight;
+    for (int index = 0; index < count; ++index, pixel += 4) {
+        const BYTE grey = static_cast<BYTE>((pixel[0] * 11 + pixel[1] * 59 + pixel[2] * 30) / 100 / 2);
+        pixel[0] = pixel[1] = pixel[2] = grey;
+        pixel[3] = static_cast<BYTE>(pixel[3] / 2);
+    }
+    return copy;
+}
+
+// The toolbar keeps a margin inside its 29 pixels, above its buttons, as
+// non-client space that it paints in the toolbar's colour.
+LRESULT CALLBACK ToolBarMarginProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                   DWORD_PTR) noexcept
+{
+    if (message == WM_NCCALCSIZE) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        RECT& client = *reinterpret_cast<RECT*>(lParam);
+        client.top = std::min(client.top + ToolBarTopMargin, client.bottom);
+        return result;
+    }
+    if (message == WM_NCPAINT) {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        RECT bounds = {};
+        GetWindowRect(window, &bounds);
+        RECT client = {};
+        GetClientRect(window, &client);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        RECT margin{0, client.top - bounds.top - ToolBarTopMargin, bounds.right - bounds.left, client.top - bounds.top};
+        HDC context = GetWindowDC(window);
+        FillRect(context, &margin, GetSysColorBrush(COLOR_BTNFACE));
+        ReleaseDC(window, context);
+        return result;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// A plain child container that passes its children's notifications on to the
+// window named at its creation.
+LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORSTATIC:
+        if (auto target = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+            return SendMessageA(target, message, wParam, lParam);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& settings)
+    : application_(application), settings_(&settings), instance_(application.Instance())
+{
+    // The rich edit's window class lives in its library, loaded once for good.
+    static const HMODULE richEdit = LoadLibraryA("riched20.dll");
+    (void)richEdit;
+
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    if (!GetClassInfoExA(instance_, ClassName, &windowClass)) {
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance_;
+        windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_Sonvera));
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = ClassName;
+        RegisterClassExA(&windowClass);
+    }
+    WNDCLASSEXA panelClass = {};
+    panelClass.cbSize = sizeof panelClass;
+    if (!GetClassInfoExA(instance_, PanelClassName, &panelClass)) {
+        panelClass.lpfnWndProc = PanelProc;
+        panelClass.hInstance = instance_;
+        panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        panelClass.lpszClassName = PanelClassName;
+        RegisterClassExA(&panelClass);
+    }
+
+    menu1_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_Menu1));
+    shortcuts_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_MenuShortcuts));
+    CreateWindowExA(0, ClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                    DefaultWidth, DefaultHeight, application_.Window(), menu1_, instance_, this);
+    if (!window_) {
+        DestroyMenu(menu1_);
+        throw std::runtime_error(creationError_.empty() ? "Cannot create the main window" : creationError_);
+    }
+    application_.SetMainWindow(window_);
+}
+
+TSonveraMain::~TSonveraMain()
+{
+    if (window_)
+        DestroyWindow(window_);
+    if (toolBarImages_)
+        ImageList_Destroy(toolBarImages_);
+    if (disabledToolBarImages_)
+        ImageList_Destroy(disabledToolBarImages_);
+}
+
+LRESULT CALLBACK TSonveraMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<TSonveraMain*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TSonveraMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    // An error that no handler dealt with ends that handler, is shown, and the
+    // program goes on.
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportError(window, error.what());
+    } catch (...) {
+        ReportError(window, "Unexpected error");
+    }
+    return 0;
+}
+
+LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        // Without its controls the window cannot stand: its creation fails.
+        try {
+            CreateFonts();
+            CreateToolBar();
+            CreateWinampCtrlPanel();
+            CreateLabelPanel();
+            CreateMemo();
+            CreateStatusBar();
+            CreateHints();
+            aboutMe_ = std::make_unique<AboutPanel>(window_);
+            artistInfo_ = std::make_unique<ArtistInfoPanel>(window_);
+        } catch (const std::exception& error) {
+            creationError_ = error.what();
+            return -1;
+        }
+        SetShowHint(settings_->ShowHints());
+        try {
+            FormCreate(window_);
+        } catch (const std::exception& error) {
+            ReportError(window_, error.what());
+        }
+        return 0;
+    case WM_SIZE:
+        Layout();
+        FormResize(window_);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_NOTIFY:
+        OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+        break;
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_TIMER:
+        if (wParam == Timer1Id)
+            Timer1Timer(window_);
+        return 0;
+    case WM_SYSCOMMAND:
+        // The program minimises as a whole, through the application window.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            application_.Minimize();
+            return 0;
+        }
+        break;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            application_.ShowTaskbarButton();
+        // The floating panels go and come back with the program.
+        if (lParam == SW_PARENTCLOSING)
+            ShowOwnedPopups(window_, FALSE);
+        else if (lParam == SW_PARENTOPENING)
+            ShowOwnedPopups(window_, TRUE);
+        break;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TSonveraMain::OnCommand(UINT id, UINT code, HWND control)
+{
+    if (FindHandler(ButtonHandlers, id)) {
+        if (code != BN_CLICKED)
+            return;
+        PerformButtonClick(id);
+        // The player buttons are flat buttons that should leave the focus where it was.
+        if (control && GetFocus() == control && HasVisibleStyle(memo2_))
+            SetFocus(memo2_);
+        return;
+    }
+    // A shortcut arriving while the menu bar is off the window belongs to no item.
+    const bool fromShortcut = code == 1 && !control;
+    if (fromShortcut && !GetMenu(window_))
+        return;
+    PerformMenuClick(id);
+}
+
+void TSonveraMain::OnNotify(NMHDR& header)
+{
+    if (header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) {
+        const std::size_t index = ToolBarIndex(static_cast<UINT>(header.idFrom));
+        if (index >= std::size(ToolBarButtons))
+            return;
+        if (header.code == TTN_GETDISPINFOA)
+            reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = toolBarHints_[index].data();
+        else
+            reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = toolBarWideHints_[index].data();
+    }
+}
+
+void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
+{
+    RECT bounds = item.rcItem;
+    FillRect(item.hDC, &bounds, GetSysColorBrush(COLOR_BTNFACE));
+    if (item.CtlID == ID_Bevel1) {
+        RECT line = bounds;
+        line.left = (bounds.left + bounds.right) / 2 - 1;
+        line.right = line.left + 2;
+        DrawEdge(item.hDC, &line, EDGE_ETCHED, BF_LEFT);
+        return;
+    }
+    const std::size_t index = PlayerButtonIndex(item.CtlID);
+    if (index >= WinampButtonCount)
+        return;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    if (pressed)
+        DrawEdge(item.hDC, &bounds, BDR_SUNKENOUTER, BF_RECT);
+    HBITMAP glyph = static_cast<HBITMAP>(playerGlyphs_[index].get());
+    if (!glyph)
+        return;
+    BITMAP size = {};
+    GetObjectA(glyph, sizeof size, &size);
+    const int x = bounds.left + (bounds.right - bounds.left - size.bmWidth) / 2 + (pressed ? 1 : 0);
+    const int y = bounds.top + (bounds.bottom - bounds.top - size.bmHeight) / 2 + (pressed ? 1 : 0);
+    HDC source = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(source, glyph);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(disabled ? 80 : 255), AC_SRC_ALPHA};
+    GdiAlphaBlend(item.hDC, x, y, size.bmWidth, size.bmHeight, source, 0, 0, size.bmWidth, size.bmHeight, blend);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void TSonveraMain::OnDestroy()
+{
+    if (timer1Enabled_)
+        KillTimer(window_, Timer1Id);
+    aboutMe_.reset();
+    artistInfo_.reset();
+    // A menu bar taken off the window is not destroyed with it.
+    if (GetMenu(window_) != menu1_)
+        DestroyMenu(menu1_);
+    menu1_ = nullptr;
+    application_.MainWindowDestroyed(window_);
+}
+
+void TSonveraMain::CreateFonts()
+{
+    windowFont_ = MakeFont("MS Sans Serif", 11, FW_NORMAL);
+    anTFont_ = MakeFont("Arial", PointsToPixels(settings_->AnTFontSize()), FW_BOLD);
+    memoFont_ = MakeFont(settings_->FontBox(), PointsToPixels(settings_->MemoFontSize()), FW_NORMAL);
+}
+
+void TSonveraMain::CreateToolBar()
+{
+    toolBar1_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
+                                    TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                0, 0, 0, ToolBarHeight, window_, nullptr, instance_, nullptr);
+    SetWindowSubclass(toolBar1_, ToolBarMarginProc, 0, 0);
+    SetWindowPos(toolBar1_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SendMessageA(toolBar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolBar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(ToolBarIconSide, ToolBarIconSide));
+    // The padding makes room for 18-pixel icons on 20 × 21 buttons.
+    SendMessageA(toolBar1_, TB_SETPADDING, 0,
+                 MAKELPARAM(ToolBarButtonWidth - ToolBarIconSide, ToolBarButtonHeight - ToolBarIconSide));
+    SendMessageA(toolBar1_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToolBarButtonWidth, ToolBarButtonHeight));
+    SendMessageA(toolBar1_, TB_SETINDENT, 1, 0);
+
+    toolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
+    disabledToolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
+    TBBUTTON buttons[std::size(ToolBarButtons) + 2] = {};
+    for (std::size_t index = 0; index < std::size(ToolBarButtons); ++index) {
+        const ToolBarButton& button = ToolBarButtons[index];
+        HBITMAP icon = CreateToolbarIconBitmap(button.icon);
+        HBITMAP centred = CenteredIcon(icon, ToolBarIconSide);
+        ImageList_Add(toolBarImages_, centred, nullptr);
+        HBITMAP disabled = DisabledIcon(centred);
+        ImageList_Add(disabledToolBarImages_, disabled, nullptr);
+        DeleteObject(disabled);
+        DeleteObject(centred);
+        DeleteObject(icon);
+        toolBarHints_[index] = LoadResourceString(instance_, button.hint);
+        toolBarWideHints_[index].assign(toolBarHints_[index].size(), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, toolBarHints_[index].data(), static_cast<int>(toolBarHints_[index].size()),
+                            toolBarWideHints_[index].data(), static_cast<int>(toolBarWideHints_[index].size()));
+        buttons[index].iBitmap = static_cast<int>(index);
+        buttons[index].idCommand = static_cast<int>(button.id);
+        buttons[index].fsState = button.enabled ? TBSTATE_ENABLED : 0;
+        buttons[index].fsStyle = BTNS_BUTTON;
+    }
+    SendMessageA(toolBar1_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolBarImages_));
+    SendMessageA(toolBar1_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledToolBarImages_));
+    // Splitter1, a fixed gap, and the place of WinampCtrlPanel.
+    buttons[std::size(ToolBarButtons)].iBitmap = SplitterWidth;
+    buttons[std::size(ToolBarButtons)].fsStyle = BTNS_SEP;
+    buttons[std::size(ToolBarButtons) + 1].iBitmap = WinampCtrlPanelWidth;
+    buttons[std::size(ToolBarButtons) + 1].fsStyle = BTNS_SEP;
+    SendMessageA(toolBar1_, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+}
+
+void TSonveraMain::CreateWinampCtrlPanel()
+{
+    RECT place = {};
+    SendMessageA(toolBar1_, TB_GETITEMRECT, std::size(ToolBarButtons) + 1, reinterpret_cast<LPARAM>(&place));
+    winampCtrlPanel_ = CreateWindowExA(0, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                       place.left, place.top, WinampCtrlPanelWidth, WinampCtrlPanelHeight, toolBar1_,
+                                       nullptr, instance_, window_);
+    for (std::size_t index = 0; index < WinampButtonCount; ++index) {
+        const PlayerButton& button = PlayerButtons[index];
+        playerGlyphs_[index] = UniqueGdiObject(CreatePlayerGlyphBitmap(button.glyph));
+        CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, button.x, button.y,
+                        PlayerButtonWidth, PlayerButtonHeight, winampCtrlPanel_,
+                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.id)), instance_, nullptr);
+    }
+    CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, Bevel1Bounds.left, Bevel1Bounds.top,
+                    Bevel1Bounds.right - Bevel1Bounds.left, Bevel1Bounds.bottom - Bevel1Bounds.top, winampCtrlPanel_,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_Bevel1)), instance_, nullptr);
+}
+
+void TSonveraMain::CreateLabelPanel()
+{
+    panel1_ = CreateWindowExA(WS_EX_STATICEDGE, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                              ToolBarHeight, 0, Panel1Height, window_, nullptr, instance_, window_);
+    anT_ = CreateWindowExA(0, "STATIC", "Artist and title",
+                           WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0,
+                           panel1_, nullptr, instance_, nullptr);
+    SendMessageA(anT_, WM_SETFONT, reinterpret_cast<WPARAM>(anTFont_.get()), FALSE);
+}
+
+void TSonveraMain::CreateMemo()
+{
+    memo2_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20A", "",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                                 ES_WANTRETURN,
+                             0, 0, 0, 0, window_, nullptr, instance_, nullptr);
+    if (!memo2_)
+        throw std::runtime_error("Cannot create the text area");
+    // Only an empty control takes a new text mode.
+    SendMessageA(memo2_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
+    SendMessageA(memo2_, EM_EXLIMITTEXT, 0, Memo2TextLimit);
+    SendMessageA(memo2_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
+}
+
+void TSonveraMain::CreateStatusBar()
+{
+    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "",
+                                 WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN |
+                                     CCS_NODIVIDER,
+                                 0, 0, 0, StatusBarHeight, window_, nullptr, instance_, nullptr);
+    SendMessageA(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
+    SendMessageA(statusBar_, SB_SIMPLE, TRUE, 0);
+}
+
+void TSonveraMain::CreateHints()
+{
+    const auto makeTooltip = [this] {
+        return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_,
+                               nullptr);
+    };
+    const auto addTool = [](HWND tooltip, HWND parent, HWND control, const std::string& text) {
+        TTTOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = parent;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<char*>(text.c_str());
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    hints_ = makeTooltip();
+    for (const PlayerButton& button : PlayerButtons)
+        addTool(hints_, winampCtrlPanel_, GetDlgItem(winampCtrlPanel_, static_cast<int>(button.id)),
+                LoadResourceString(instance_, button.hint));
+    addTool(hints_, panel1_, anT_, "");
+    // The status line's own hint, the full path of the shown file, is not
+    // subject to the window's hint setting.
+    statusHints_ = makeTooltip();
+    addTool(statusHints_, window_, statusBar_, "");
+}
+
+void TSonveraMain::Layout()
+{
+    RECT client = {};
+    GetClientRect(window_, &client);
+    const int width = client.right;
+    int top = 0;
+    int bottom = client.bottom;
+    if (HasVisibleStyle(toolBar1_)) {
+        MoveWindow(toolBar1_, 0, top, width, ToolBarHeight, TRUE);
+        top += ToolBarHeight;
+    }
+    if (HasVisibleStyle(panel1_)) {
+        MoveWindow(panel1_, 0, top, width, Panel1Height, TRUE);
+        RECT inside = {};
+        GetClientRect(panel1_, &inside);
+        MoveWindow(anT_, 0, 0, inside.right, inside.bottom, TRUE);
+        top += Panel1Height;
+    }
+    if (HasVisibleStyle(statusBar_)) {
+        bottom = std::max(top, bottom - StatusBarHeight);
+        MoveWindow(statusBar_, 0, bottom, width, StatusBarHeight, TRUE);
+    }
+    if (HasVisibleStyle(memo2_))
+        MoveWindow(memo2_, 0, top, width, bottom - top, TRUE);
+}
+
+void TSonveraMain::FormCreate(HWND)
+{
+    Candidates.clear();
+    Layout();
+    SetWindowTextA(window_, LoadResourceString(instance_, IDS_MainTitle).c_str());
+    // ArtistInfo has its 200 × 200 pixels from its own creation.
+    ApplyStoredGeometry();
+}
+
+// Each value takes effect as it is read: a value of the wrong kind stops the
+// reading there, and what came before it stays applied.
+void TSonveraMain::ApplyStoredGeometry()
+{
+    const UniqueRegistryKey key = OpenSettingsKey();
+    const auto moveTo = [this](std::optional<int> left, std::optional<int> top) {
+        RECT bounds = {};
+        GetWindowRect(window_, &bounds);
+        SetWindowPos(window_, nullptr, left.value_or(bounds.left), top.value_or(bounds.top), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    const auto resize = [this](std::optional<int> width, std::optional<int> height) {
+        RECT bounds = {};
+        GetWindowRect(window_, &bounds);
+        SetWindowPos(window_, nullptr, 0, 0, width.value_or(bounds.right - bounds.left),
+                     height.value_or(bounds.bottom - bounds.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    if (const auto left = ReadStoredInteger(key.get(), "Left"))
+        moveTo(*left, std::nullopt);
+    if (const auto top = ReadStoredInteger(key.get(), "Top"))
+        moveTo(std::nullopt, *top);
+    resize(std::nullopt, ReadStoredInteger(key.get(), "Height").value_or(DefaultHeight));
+    resize(ReadStoredInteger(key.get(), "Width").value_or(DefaultWidth), std::nullopt);
+}
+
+void TSonveraMain::FormResize(HWND)
+{
+    const std::string measured = WindowText(anT_) + "  ";
+    SIZE extent = {};
+    HDC context = GetDC(anT_);
+    HGDIOBJ old = SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(anT_, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32A(context, measured.data(), static_cast<int>(measured.size()), &extent);
+    SelectObject(context, old);
+    ReleaseDC(anT_, context);
+
+    RECT bounds = {};
+    GetWindowRect(window_, &bounds);
+    const LONG_PTR alignment = extent.cx < bounds.right - bounds.left ? SS_CENTER : SS_LEFTNOWORDWRAP;
+    const LONG_PTR style = GetWindowLongPtrA(anT_, GWL_STYLE);
+    if ((style & SS_TYPEMASK) != alignment) {
+        SetWindowLongPtrA(anT_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | alignment);
+        InvalidateRect(anT_, nullptr, TRUE);
+    }
+}
+
+bool TSonveraMain::TranslateShortcut(MSG& message)
+{
+    if (!window_ || !GetMenu(window_) || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+        return false;
+    return TranslateAcceleratorA(window_, shortcuts_, &message) != 0;
+}
+
+void TSonveraMain::PerformMenuClick(UINT item)
+{
+    const Handler handler = FindHandler(MenuHandlers, item);
+    if (handler && IsMenuItemEnabled(item))
+        (this->*handler)(window_);
+}
+
+void TSonveraMain::PerformButtonClick(UINT button)
+{
+    if (const Handler handler = FindHandler(ButtonHandlers, button)) {
+        HWND sender = IsToolBarButton(button) ? toolBar1_ : WinampButton(button);
+        (this->*handler)(sender);
+    }
+}
+
+bool TSonveraMain::IsToolBarButton(UINT button) const
+{
+    return ToolBarIndex(button) < std::size(ToolBarButtons);
+}
+
+HWND TSonveraMain::WinampButton(UINT button) const
+{
+    return PlayerButtonIndex(button) < WinampButtonCount ? GetDlgItem(winampCtrlPanel_, static_cast<int>(button))
+                                                          : nullptr;
+}
+
+bool TSonveraMain::IsButtonEnabled(UINT button) const
+{
+    if (IsToolBarButton(button))
+        return SendMessageA(toolBar1_, TB_ISBUTTONENABLED, button, 0) != 0;
+    HWND control = WinampButton(button);
+    return control && IsWindowEnabled(control);
+}
+
+void TSonveraMain::EnableButton(UINT button, bool enabled)
+{
+    if (IsToolBarButton(button))
+        SendMessageA(toolBar1_, TB_ENABLEBUTTON, button, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+    else if (HWND control = WinampButton(button))
+        EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+bool TSonveraMain::IsMenuItemEnabled(UINT item) const
+{
+    const UINT state = GetMenuState(menu1_, item, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
+}
+
+void TSonveraMain::EnableMenuItem(UINT item, bool enabled)
+{
+    ::EnableMenuItem(menu1_, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void TSonveraMain::SetAnTCaption(const std::string& caption)
+{
+    SetWindowTextA(anT_, caption.c_str());
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = panel1_;
+    tool.uId = reinterpret_cast<UINT_PTR>(anT_);
+    tool.lpszText = const_cast<char*>(caption.c_str());
+    SendMessageA(hints_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string TSonveraMain::AnTCaption() const
+{
+    return WindowText(anT_);
+}
+
+bool TSonveraMain::AnTCentred() const
+{
+    return (GetWindowLongPtrA(anT_, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
+}
+
+void TSonveraMain::SetStatusText(const std::string& text)
+{
+    SendMessageA(statusBar_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string TSonveraMain::StatusText() const
+{
+    // The simple panel is read as part 0, though written as SB_SIMPLEID.
+    const auto length = LOWORD(SendMessageA(statusBar_, SB_GETTEXTLENGTHA, 0, 0));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return text;
+}
+
+void TSonveraMain::SetStatusHint(const std::string& hint)
+{
+    statusHint_ = hint;
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(statusBar_);
+    tool.lpszText = statusHint_.data();
+    SendMessageA(statusHints_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TSonveraMain::SetShowHint(bool shown)
+{
+    showHint_ = shown;
+    SendMessageA(hints_, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
+    if (HWND toolBarHints = reinterpret_cast<HWND>(SendMessageA(toolBar1_, TB_GETTOOLTIPS, 0, 0)))
+        SendMessageA(toolBarHints, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
+}
+
+POINT TSonveraMain::ClientPointOnScreen(int x, int y) const
+{
+    POINT point{x, y};
+    ClientToScreen(window_, &point);
+    return point;
+}
+
+void TSonveraMain::KillKillKillDieClick(HWND)
+{
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+}
+
+void TSonveraMain::MenuRefreshClick(HWND)
+{
+    // The refresh cycle comes with the text search's window side.
+}
+
+void TSonveraMain::MenuClearClick(HWND)
+{
+    SetWindowTextA(memo2_, "");
+}
+
+void TSonveraMain::MenuNextClick(HWND)
+{
+    // Showing the next candidate comes with the refresh cycle.
+}
+
+void TSonveraMain::MenuSaveTextClick(HWND)
+{
+    PerformButtonClick(ID_SaveText);
+}
+
+void TSonveraMain::MenuTrimClick(HWND)
+{
+    MenuTrimText(memo2_);
+}
+
+void TSonveraMain::MenuNormClick(HWND)
+{
+    MenuNormText(memo2_);
+}
+
+void TSonveraMain::MenuWinampPlayClick(HWND)
+{
+    PerformButtonClick(ID_WinampPlay);
+}
+
+void TSonveraMain::MenuWinampPauseClick(HWND)
+{
+    PerformButtonClick(ID_WinampPause);
+}
+
+void TSonveraMain::MenuWinampStopClick(HWND)
+{
+    PerformButtonClick(ID_WinampStop);
+}
+
+void TSonveraMain::MenuWinampPrevClick(HWND)
+{
+    PerformButtonClick(ID_WinampPrev);
+}
+
+void TSonveraMain::MenuWinampNextClick(HWND)
+{
+    PerformButtonClick(ID_WinampNext);
+}
+
+void TSonveraMain::MenuWinampPrev5sClick(HWND)
+{
+    PerformButtonClick(ID_WinampPrev5s);
+}
+
+void TSonveraMain::MenuWinampNext5sClick(HWND)
+{
+    PerformButtonClick(ID_WinampNext5s);
+}
+
+void TSonveraMain::MenuWinampOpenClick(HWND)
+{
+    PerformButtonClick(ID_WinampOpen);
+}
+
+void TSonveraMain::MenuWinampAddClick(HWND)
+{
+    PerformButtonClick(ID_WinampAdd);
+}
+
+void TSonveraMain::MenuWinampJumpClick(HWND)
+{
+    PerformButtonClick(ID_WinampJump);
+}
+
+void TSonveraMain::MenuOptionsClick(HWND)
+{
+    // The options window comes with the settings.
+}
+
+void TSonveraMain::MenuArtistInfoClick(HWND)
+{
+    // A second command neither moves the panel nor reloads it. Loading the
+    // artist's file comes with the panel's own commands.
+    if (artistInfo_->IsVisible())
+        return;
+    RECT memo = {};
+    GetWindowRect(memo2_, &memo);
+    artistInfo_->Show(POINT{memo.left, memo.top});
+}
+
+void TSonveraMain::MenuSonveraInfoClick(HWND)
+{
+    aboutMe_->Show(ClientPointOnScreen(AboutMeCorner.x, AboutMeCorner.y));
+}
+
+void TSonveraMain::ButtRefreshClick(HWND)
+{
+    PerformMenuClick(ID_MenuRefresh);
+}
+
+void TSonveraMain::ButtTrimClick(HWND)
+{
+    PerformMenuClick(ID_MenuTrim);
+}
+
+void TSonveraMain::ButtNormClick(HWND)
+{
+    PerformMenuClick(ID_MenuNorm);
+}
+
+void TSonveraMain::ButtNextClick(HWND)
+{
+    PerformMenuClick(ID_MenuNext);
+}
+
+void TSonveraMain::ButtInfoClick(HWND sender)
+{
+    // Directly, so that it works without the menu bar too.
+    MenuArtistInfoClick(sender);
+}
+
+void TSonveraMain::SaveTextClick(HWND)
+{
+    // Saving comes with the text saving.
+}
+
+void TSonveraMain::ButtOptionsClick(HWND)
+{
+    PerformMenuClick(ID_MenuOptions);
+}
+
+void TSonveraMain::WinampPrevClick(HWND)
+{
+    ::WinampPrevClick(*settings_);
+}
+
+void TSonveraMain::WinampPlayClick(HWND)
+{
+    ::WinampPlayClick(*settings_);
+}
+
+void TSonveraMain::WinampNextClick(HWND)
+{
+    ::WinampNextClick(*settings_);
+}
+
+void TSonveraMain::WinampPrev5sClick(HWND)
+{
+    ::WinampPrev5sClick(*settings_);
+}
+
+void TSonveraMain::WinampPauseClick(HWND)
+{
+    ::WinampPauseClick(*settings_);
+}
+
+void TSonveraMain::WinampNext5sClick(HWND)
+{
+    ::WinampNext5sClick(*settings_);
+}
+
+void TSonveraMain::WinampStopClick(HWND)
+{
+    ::WinampStopClick(*settings_);
+}
+
+void TSonveraMain::WinampOpenClick(HWND)
+{
+    ::WinampOpenClick(*settings_);
+}
+
+void TSonveraMain::WinampJumpClick(HWND)
+{
+    ::WinampJumpClick(*settings_);
+}
+
+void TSonveraMain::WinampAddClick(HWND)
+{
+    ::WinampAddClick(*settings_);
+}
+
+void TSonveraMain::Timer1Timer(HWND)
+{
+    // The timer's refresh comes with the refresh cycle.
+}

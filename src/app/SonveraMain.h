@@ -1,0 +1,182 @@
+#pragma once
+
+#include "lookup/Ranking.h"
+#include "win/UniqueHandle.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+class AboutPanel;
+class ArtistInfoPanel;
+class SettingsSource;
+class TApplication;
+
+// The main window: the text of the playing song with the text and player
+// commands above it, the artist-and-title line and the status line. Owned by
+// the application window, so that it has no taskbar button of its own.
+//
+// Handlers carry the names the rest of the program knows them by; each takes
+// the sender of its event. The click handlers are virtual so that tests can
+// watch which of them a click reaches.
+class TSonveraMain {
+public:
+    // Reads its settings from `settings` at the moment of each use; the
+    // object must outlive the window or be replaced through UseSettings.
+    TSonveraMain(TApplication& application, const SettingsSource& settings);
+    virtual ~TSonveraMain();
+    TSonveraMain(const TSonveraMain&) = delete;
+    TSonveraMain& operator=(const TSonveraMain&) = delete;
+
+    HWND Window() const { return window_; }
+    void UseSettings(const SettingsSource& settings) { settings_ = &settings; }
+    const SettingsSource& Settings() const { return *settings_; }
+
+    // For the message loop: the menu's shortcuts, while this window is active
+    // and has its menu bar.
+    bool TranslateShortcut(MSG& message);
+
+    // A click as the user would make it, with the rules of the window: a menu
+    // item that is disabled ignores it, while a button's handler runs whether
+    // the button is enabled, disabled or hidden.
+    void PerformMenuClick(UINT item);
+    void PerformButtonClick(UINT button);
+
+    void FormCreate(HWND sender);
+    void FormResize(HWND sender);
+
+    virtual void KillKillKillDieClick(HWND sender);
+    virtual void MenuRefreshClick(HWND sender);
+    virtual void MenuClearClick(HWND sender);
+    virtual void MenuNextClick(HWND sender);
+    virtual void MenuSaveTextClick(HWND sender);
+    virtual void MenuTrimClick(HWND sender);
+    virtual void MenuNormClick(HWND sender);
+    virtual void MenuWinampPlayClick(HWND sender);
+    virtual void MenuWinampPauseClick(HWND sender);
+    virtual void MenuWinampStopClick(HWND sender);
+    virtual void MenuWinampPrevClick(HWND sender);
+    virtual void MenuWinampNextClick(HWND sender);
+    virtual void MenuWinampPrev5sClick(HWND sender);
+    virtual void MenuWinampNext5sClick(HWND sender);
+    virtual void MenuWinampOpenClick(HWND sender);
+    virtual void MenuWinampAddClick(HWND sender);
+    virtual void MenuWinampJumpClick(HWND sender);
+    virtual void MenuOptionsClick(HWND sender);
+    virtual void MenuArtistInfoClick(HWND sender);
+    virtual void MenuSonveraInfoClick(HWND sender);
+
+    virtual void ButtRefreshClick(HWND sender);
+    virtual void ButtTrimClick(HWND sender);
+    virtual void ButtNormClick(HWND sender);
+    virtual void ButtNextClick(HWND sender);
+    virtual void ButtInfoClick(HWND sender);
+    virtual void SaveTextClick(HWND sender);
+    virtual void ButtOptionsClick(HWND sender);
+
+    virtual void WinampPrevClick(HWND sender);
+    virtual void WinampPlayClick(HWND sender);
+    virtual void WinampNextClick(HWND sender);
+    virtual void WinampPrev5sClick(HWND sender);
+    virtual void WinampPauseClick(HWND sender);
+    virtual void WinampNext5sClick(HWND sender);
+    virtual void WinampStopClick(HWND sender);
+    virtual void WinampOpenClick(HWND sender);
+    virtual void WinampJumpClick(HWND sender);
+    virtual void WinampAddClick(HWND sender);
+
+    virtual void Timer1Timer(HWND sender);
+
+    // Full paths of the text files found for the playing song.
+    CandidateList Candidates;
+
+    HMENU Menu1() const { return menu1_; }
+    HWND ToolBar1() const { return toolBar1_; }
+    HWND WinampCtrlPanel() const { return winampCtrlPanel_; }
+    // A button of WinampCtrlPanel by its identifier; null for any other.
+    HWND WinampButton(UINT button) const;
+    HWND Panel1() const { return panel1_; }
+    HWND AnT() const { return anT_; }
+    HWND Memo2() const { return memo2_; }
+    HWND StatusBar() const { return statusBar_; }
+    AboutPanel& AboutMe() const { return *aboutMe_; }
+    ArtistInfoPanel& ArtistInfo() const { return *artistInfo_; }
+
+    // Buttons of ToolBar1 and WinampCtrlPanel alike.
+    bool IsButtonEnabled(UINT button) const;
+    void EnableButton(UINT button, bool enabled);
+    bool IsMenuItemEnabled(UINT item) const;
+    void EnableMenuItem(UINT item, bool enabled);
+
+    // The artist-and-title line; its hint repeats the caption.
+    void SetAnTCaption(const std::string& caption);
+    std::string AnTCaption() const;
+    bool AnTCentred() const;
+
+    void SetStatusText(const std::string& text);
+    std::string StatusText() const;
+    // Shown over the status line whatever the window's hint setting says.
+    void SetStatusHint(const std::string& hint);
+    const std::string& StatusHint() const { return statusHint_; }
+
+    // Pop-up hints of the toolbar, the player buttons and the label.
+    void SetShowHint(bool shown);
+    bool ShowHint() const { return showHint_; }
+
+    bool Timer1Enabled() const { return timer1Enabled_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(UINT id, UINT code, HWND control);
+    void OnNotify(NMHDR& header);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnDestroy();
+
+    void CreateFonts();
+    void CreateToolBar();
+    void CreateWinampCtrlPanel();
+    void CreateLabelPanel();
+    void CreateMemo();
+    void CreateStatusBar();
+    void CreateHints();
+    void Layout();
+    void ApplyStoredGeometry();
+    POINT ClientPointOnScreen(int x, int y) const;
+    bool IsToolBarButton(UINT button) const;
+
+    TApplication& application_;
+    const SettingsSource* settings_;
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HMENU menu1_ = nullptr;
+    HACCEL shortcuts_ = nullptr;
+
+    UniqueGdiObject windowFont_;
+    UniqueGdiObject anTFont_;
+    UniqueGdiObject memoFont_;
+    HIMAGELIST toolBarImages_ = nullptr;
+    HIMAGELIST disabledToolBarImages_ = nullptr;
+
+    HWND toolBar1_ = nullptr;
+    HWND winampCtrlPanel_ = nullptr;
+    HWND panel1_ = nullptr;
+    HWND anT_ = nullptr;
+    HWND memo2_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HWND hints_ = nullptr;
+    HWND statusHints_ = nullptr;
+    std::unique_ptr<AboutPanel> aboutMe_;
+    std::unique_ptr<ArtistInfoPanel> artistInfo_;
+
+    std::string toolBarHints_[7];
+    std::wstring toolBarWideHints_[7];
+    UniqueGdiObject playerGlyphs_[10];
+    std::string statusHint_;
+    std::string creationError_;
+    bool showHint_ = true;
+    bool timer1Enabled_ = false;
+};

@@ -1,0 +1,187 @@
+#include "artist/ArtistInfoPanel.h"
+
+#include "app/PanelResources.h"
+#include "app/ResourceLoading.h"
+#include "win/FloatingPanel.h"
+#include "win/MessageBoxes.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr char ClassName[] = "SonveraArtistInfoPanel";
+constexpr SIZE ClientSize{200, 200};
+
+} // namespace
+
+ArtistInfoPanel::ArtistInfoPanel(HWND mainWindow)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    menu_.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_ARTIST_INFO_POPUP)));
+    if (!menu_)
+        throw std::runtime_error("Cannot load the artist info menu");
+    CreateFloatingPanel(mainWindow, ClassName, WindowProcedure,
+                        LoadResourceString(instance, IDS_ARTIST_INFO_CAPTION), ClientSize, this);
+    if (!window_)
+        throw std::runtime_error("Cannot create the artist info panel");
+    CreateControls(instance);
+}
+
+ArtistInfoPanel::~ArtistInfoPanel()
+{
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void ArtistInfoPanel::CreateControls(HINSTANCE instance)
+{
+    font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+
+    memo_ = CreateWindowExA(0, "EDIT", "",
+                            WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
+                                ES_AUTOVSCROLL | ES_WANTRETURN,
+                            0, 0, ClientSize.cx, ClientSize.cy, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_INFOR_MEMO)), instance, nullptr);
+    if (!memo_)
+        throw std::runtime_error("Cannot create the artist info memo");
+    SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    // The edit control would offer its own menu (Undo, Cut, ...); the memo
+    // hands right clicks to the panel instead.
+    SetWindowLongPtrA(memo_, GWLP_USERDATA, GetWindowLongPtrA(memo_, GWLP_WNDPROC));
+    SetWindowLongPtrA(memo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MemoProcedure));
+
+    // The hint shows whatever the main window's hint setting says.
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                   instance, nullptr);
+    if (!tooltip)
+        return;
+    std::string hint = LoadResourceString(instance, IDS_INFOR_MEMO_HINT);
+    TOOLINFOA tool{};
+    // The older, smaller record: every comctl32 version accepts it.
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(memo_);
+    tool.lpszText = hint.data();
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ArtistInfoPanel::Show(POINT screenTopLeft)
+{
+    if (!placed_) {
+        SetWindowPos(window_, nullptr, screenTopLeft.x, screenTopLeft.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        placed_ = true;
+    }
+    ShowWindow(window_, SW_SHOW);
+}
+
+void ArtistInfoPanel::Hide()
+{
+    ShowWindow(window_, SW_HIDE);
+}
+
+bool ArtistInfoPanel::IsVisible() const
+{
+    return window_ && IsWindowVisible(window_);
+}
+
+HMENU ArtistInfoPanel::ContextMenu() const
+{
+    return GetSubMenu(menu_.get(), 0);
+}
+
+void ArtistInfoPanel::ShowContextMenu(LPARAM screenPosition)
+{
+    POINT at{GET_X_LPARAM(screenPosition), GET_Y_LPARAM(screenPosition)};
+    if (at.x == -1 && at.y == -1) {
+        // From the keyboard: open at the memo's corner.
+        at = {0, 0};
+        ClientToScreen(memo_, &at);
+    }
+    TrackPopupMenu(ContextMenu(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+}
+
+void ArtistInfoPanel::Command(int id)
+{
+    switch (id) {
+    case IDM_INFOR_MEMO_REFRESH:
+        if (refresh_)
+            refresh_();
+        break;
+    case IDM_INFOR_MEMO_SAVE:
+        if (save_)
+            save_();
+        break;
+    case IDM_INFOR_MEMO_CLOSE:
+        Hide();
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT ArtistInfoPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        MoveWindow(memo_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(memo_);
+        return 0;
+    case WM_CONTEXTMENU:
+        ShowContextMenu(lParam);
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0 && lParam == 0)
+            Command(LOWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        Hide();
+        return 0;
+    default:
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(memo, GWLP_USERDATA));
+    if (message == WM_CONTEXTMENU)
+        return SendMessageA(GetParent(memo), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(memo), lParam);
+    return CallWindowProcA(original, memo, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ArtistInfoPanel::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<ArtistInfoPanel*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ArtistInfoPanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        self->memo_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportError(window, error.what());
+    } catch (...) {
+        ReportError(window, "Unknown error");
+    }
+    return 0;
+}

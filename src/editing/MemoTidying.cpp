@@ -1,0 +1,145 @@
+#include "editing/MemoTidying.h"
+
+#include "editing/TextTidying.h"
+#include "win/AnsiCase.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// The text as the control counts its characters: a paragraph break is one CR
+// (what WM_GETTEXT would return as CR LF), so offsets into it are caret
+// positions. Code page 1251 has one byte per character.
+std::string ControlText(HWND memo)
+{
+    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GETTEXTEX request{};
+    request.cb = static_cast<DWORD>(text.size());
+    request.flags = GT_DEFAULT;
+    request.codepage = CP_ACP;
+    const LRESULT copied =
+        SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+std::size_t CaretPosition(HWND memo)
+{
+    CHARRANGE selection{};
+    SendMessageA(memo, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    return selection.cpMin > 0 ? static_cast<std::size_t>(selection.cpMin) : 0;
+}
+
+void Select(HWND memo, std::size_t from, std::size_t to)
+{
+    CHARRANGE range{static_cast<LONG>(from), static_cast<LONG>(to)};
+    SendMessageA(memo, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+// A rich edit may walk all its paragraphs for every line break a replacement
+// removes or adds, and once more for every edit (Wine's does). Up to this many
+// breaks one replacement of the whole changed stretch is cheapest; beyond
+// them, one edit per line, which leaves every break where it is.
+constexpr std::size_t MostBreaksReplacedAtOnce = 1500;
+
+TextEdits Batched(std::string_view text, const TextEdits& edits)
+{
+    if (edits.size() < 2)
+        return edits;
+    const std::size_t begin = edits.front().offset;
+    const std::size_t end = edits.back().offset + edits.back().length;
+    const auto breaks = static_cast<std::size_t>(
+        std::count_if(text.begin() + static_cast<std::ptrdiff_t>(begin), text.begin() + static_cast<std::ptrdiff_t>(end),
+                      [](char c) { return c == '\r' || c == '\n'; }));
+    if (breaks > MostBreaksReplacedAtOnce)
+        return edits;
+    return {MergedEdit(text, edits)};
+}
+
+// One command's changes: no painting and no change notifications while they
+// are made; then one repaint, and one change notification when the text
+// changed and the parent asked for them.
+class QuietChanges {
+public:
+    explicit QuietChanges(HWND memo)
+        : memo_(memo),
+          // Turning redrawing back on would show a hidden text area (as in
+          // external-editor mode); a hidden one does not paint anyway.
+          suspendRedraw_((GetWindowLongPtrA(memo, GWL_STYLE) & WS_VISIBLE) != 0),
+          eventMask_(static_cast<DWORD>(SendMessageA(memo, EM_SETEVENTMASK, 0, 0)))
+    {
+        if (suspendRedraw_)
+            SendMessageA(memo_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~QuietChanges()
+    {
+        SendMessageA(memo_, EM_SETEVENTMASK, 0, static_cast<LPARAM>(eventMask_));
+        if (suspendRedraw_) {
+            SendMessageA(memo_, WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(memo_, nullptr, TRUE);
+        }
+        if (changed_ && (eventMask_ & ENM_CHANGE)) {
+            const auto id = static_cast<WORD>(GetDlgCtrlID(memo_));
+            SendMessageA(GetParent(memo_), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(memo_));
+        }
+    }
+    QuietChanges(const QuietChanges&) = delete;
+    QuietChanges& operator=(const QuietChanges&) = delete;
+
+    void Apply(const TextEdits& edits)
+    {
+        std::ptrdiff_t shift = 0;
+        for (const TextEdit& edit : edits) {
+            const std::size_t from = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(edit.offset) + shift);
+            Select(memo_, from, from + edit.length);
+            SendMessageA(memo_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(edit.replacement.c_str()));
+            shift += static_cast<std::ptrdiff_t>(edit.replacement.size()) - static_cast<std::ptrdiff_t>(edit.length);
+        }
+        if (!edits.empty()) {
+            changed_ = true;
+            SendMessageA(memo_, EM_SETMODIFY, TRUE, 0);
+        }
+    }
+
+    void PlaceCaret(std::size_t position)
+    {
+        Select(memo_, position, position);
+        SendMessageA(memo_, EM_SCROLLCARET, 0, 0);
+    }
+
+private:
+    HWND memo_;
+    bool suspendRedraw_;
+    DWORD eventMask_;
+    bool changed_ = false;
+};
+
+} // namespace
+
+void MenuTrimText(HWND memo)
+{
+    const std::size_t caret = CaretPosition(memo);
+    const std::string text = ControlText(memo);
+    const TrimmedText trimmed = TrimText(text, caret);
+    QuietChanges changes(memo);
+    changes.Apply(Batched(text, trimmed.edits));
+    changes.PlaceCaret(trimmed.caret);
+}
+
+void MenuNormText(HWND memo)
+{
+    const std::size_t caret = CaretPosition(memo);
+    const std::string text = ControlText(memo);
+    const NormalisedText normalised = NormaliseText(text, MakeUpperAnsi, MakeLowerAnsi);
+    QuietChanges changes(memo);
+    changes.Apply(Batched(text, normalised.edits));
+    changes.PlaceCaret(caret);
+}

@@ -1,0 +1,207 @@
+#include "editing/WidthFitting.h"
+
+#include "editing/TextLines.h"
+#include "editing/WidthArithmetic.h"
+#include "settings/SettingsSource.h"
+#include "win/MessageBoxes.h"
+#include "win/UniqueHandle.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+struct MemoryDeviceContextTraits {
+    using Type = HDC;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type context) noexcept { ::DeleteDC(context); }
+};
+using UniqueMemoryDeviceContext = UniqueHandle<MemoryDeviceContextTraits>;
+
+struct FontTraits {
+    using Type = HFONT;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type font) noexcept { ::DeleteObject(font); }
+};
+using UniqueFont = UniqueHandle<FontTraits>;
+
+// The whole file in one read; nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    if (path.empty())
+        return std::nullopt;
+    UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
+        return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF)
+        return std::nullopt;
+    std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done), &read, nullptr))
+            return std::nullopt;
+        if (read == 0)
+            break;
+        done += read;
+    }
+    contents.resize(done);
+    return contents;
+}
+
+// The font the rich edit draws its text with. It does not answer WM_GETFONT,
+// so the font is made again from its default character format, the way the
+// control makes it.
+UniqueFont RichEditFont(HWND memo)
+{
+    CHARFORMAT2A format{};
+    format.cbSize = sizeof format;
+    SendMessageA(memo, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+
+    LOGFONTA font{};
+    const HDC screen = GetDC(nullptr);
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), 1440);
+    ReleaseDC(nullptr, screen);
+    if ((format.dwMask & CFM_WEIGHT) && format.wWeight != 0)
+        font.lfWeight = format.wWeight;
+    else
+        font.lfWeight = (format.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = (format.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+    font.lfUnderline = (format.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
+    font.lfStrikeOut = (format.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
+    font.lfCharSet = format.bCharSet;
+    font.lfPitchAndFamily = format.bPitchAndFamily;
+    static_assert(sizeof font.lfFaceName == sizeof format.szFaceName);
+    std::memcpy(font.lfFaceName, format.szFaceName, sizeof font.lfFaceName);
+    font.lfFaceName[LF_FACESIZE - 1] = '\0';
+    return UniqueFont(CreateFontIndirectA(&font));
+}
+
+// Text widths in one font, on a memory device context of the screen's kind,
+// which gets its own font back at the end.
+class TextMeasure {
+public:
+    explicit TextMeasure(HFONT font)
+        : context_(CreateCompatibleDC(nullptr)),
+          previous_(context_ ? SelectObject(context_.get(), font ? font : GetStockObject(SYSTEM_FONT)) : nullptr)
+    {
+    }
+    ~TextMeasure()
+    {
+        if (context_ && previous_)
+            SelectObject(context_.get(), previous_);
+    }
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    // The advance width of the characters; tabs are not expanded.
+    int Width(std::string_view text) const
+    {
+        SIZE size{};
+        if (!context_ || text.empty())
+            return 0;
+        GetTextExtentPoint32A(context_.get(), text.data(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
+private:
+    UniqueMemoryDeviceContext context_;
+    HGDIOBJ previous_;
+};
+
+int CaptionWidth(HWND label, std::string_view appended)
+{
+    std::string caption(static_cast<std::size_t>(std::max(0, GetWindowTextLengthA(label))) + 1, '\0');
+    caption.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(label, caption.data(), static_cast<int>(caption.size())))));
+    caption.append(appended);
+    const TextMeasure measure(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    return measure.Width(caption);
+}
+
+int OuterWidth(HWND window)
+{
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    return outer.right - outer.left;
+}
+
+int ClientWidth(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return client.right - client.left;
+}
+
+void SetOuterWidth(HWND window, int width)
+{
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, 0, 0, width, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+// The frame as it stands now, menu bar included, rather than as the window's
+// style alone would make it.
+void SetClientWidth(HWND window, int width)
+{
+    SetOuterWidth(window, width + OuterWidth(window) - ClientWidth(window));
+}
+
+class WindowClientWidth final : public AdjustableWidth {
+public:
+    explicit WindowClientWidth(HWND window) : window_(window) {}
+    int Width() const override { return ClientWidth(window_); }
+    void SetWidth(int width) override { SetClientWidth(window_, width); }
+
+private:
+    HWND window_;
+};
+
+} // namespace
+
+bool FitWindowWidth(HWND mainWindow, HWND memo, HWND artistAndTitle, const std::string& textFile,
+                    const SettingsSource& settings)
+{
+    const std::optional<std::string> contents = ReadWholeFile(textFile);
+    if (!contents) {
+        ReportError(mainWindow, "Cannot open file " + textFile);
+        return false;
+    }
+
+    int widest = 0;
+    {
+        const UniqueFont memoFont = RichEditFont(memo);
+        const TextMeasure measure(memoFont.get());
+        ForEachLine(*contents, [&](std::string_view line, std::string_view) {
+            widest = std::max(widest, measure.Width(line));
+        });
+    }
+    if (settings.UseAnTWidth())
+        widest = std::max(widest, CaptionWidth(artistAndTitle, {}));
+
+    const int allowance = OuterWidth(mainWindow) - ClientWidth(memo);
+    const WidthLimits limits{settings.MinMemoWidth(), settings.MaxMemoWidth()};
+    SetClientWidth(mainWindow, FittedClientWidth(widest, limits, allowance, GetSystemMetrics(SM_CYHSCROLL)));
+    return true;
+}
+
+void FitWidthToArtistAndTitle(HWND mainWindow, HWND artistAndTitle, const SettingsSource& settings)
+{
+    if (!settings.UseAnTWidthEnabled() || !settings.UseAnTWidth())
+        return;
+    WindowClientWidth window(mainWindow);
+    SetWidthWithinLimits(window, CaptionWidth(artistAndTitle, "  "),
+                         {settings.MinMemoWidth(), settings.MaxMemoWidth()});
+}
+
+void ShrinkToMinimumWidth(HWND mainWindow, const SettingsSource& settings)
+{
+    if (settings.LengthIsWidthEnabled() && settings.LengthIsWidth() && !settings.UseAnTWidth())
+        SetOuterWidth(mainWindow, settings.MinMemoWidth());
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The program's floating panels: small tool windows with a sizing border that
+// stay above other windows and have no taskbar button of their own. Owned by
+// the main window, so they minimise and close with it.
+inline constexpr DWORD FloatingPanelStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+inline constexpr DWORD FloatingPanelExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+
+// The outer size of a floating panel whose client area is `clientSize`.
+SIZE FloatingPanelFrameSize(SIZE clientSize);
+
+// Registers `className` on first use and creates a hidden floating panel of
+// that class with the given client size. `creationParameter` arrives as
+// lpCreateParams. Returns nullptr on failure.
+HWND CreateFloatingPanel(HWND owner, const char* className, WNDPROC procedure, const std::string& caption,
+                         SIZE clientSize, void* creationParameter);
