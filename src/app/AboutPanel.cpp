@@ -4,6 +4,7 @@
 #include "app/ResourceLoading.h"
 #include "win/FloatingPanel.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowProcedure.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -38,7 +39,7 @@ UniqueGdiObject MakeFont(const char* face, int characterHeight)
 AboutPanel::AboutPanel(HWND mainWindow)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    CreateFloatingPanel(mainWindow, ClassName, WindowProcedure, LoadResourceString(instance, IDS_ABOUT_CAPTION),
+    CreateFloatingPanel(mainWindow, ClassName, WindowProcedure<AboutPanel>, LoadResourceString(instance, IDS_ABOUT_CAPTION),
                         ClientSize, this);
     if (!window_)
         throw std::runtime_error("Cannot create the about panel");
@@ -177,27 +178,3 @@ LRESULT AboutPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT CALLBACK AboutPanel::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<AboutPanel*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AboutPanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(window, error.what());
-    } catch (...) {
-        ReportError(window, "Unknown error");
-    }
-    return 0;
-}

@@ -27,7 +27,11 @@ public:
     int ActiveTab() const;
 
 private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <typename WindowClass>
+    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void AttachWindow(HWND window) { window_ = window; }
+    void DetachWindow() { window_ = nullptr; }
+    HWND ErrorReportOwner() const { return window_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
     HWND CreateTextPage(HINSTANCE instance, int controlId, int textId, POINT topLeft);

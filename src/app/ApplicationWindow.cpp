@@ -2,6 +2,7 @@
 
 #include "app/SonveraIds.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowProcedure.h"
 
 #include <exception>
 #include <string>
@@ -20,7 +21,7 @@ TApplication::TApplication(HINSTANCE instance) : instance_(instance)
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExA(instance, ClassName, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
+        windowClass.lpfnWndProc = WindowProcedure<TApplication>;
         windowClass.hInstance = instance;
         windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_Sonvera));
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -66,31 +67,6 @@ void TApplication::ActivateMainWindow()
 {
     if (mainWindow_ && !IsIconic(window_) && IsWindowVisible(mainWindow_) && IsWindowEnabled(mainWindow_))
         SetActiveWindow(mainWindow_);
-}
-
-LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<TApplication*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(self->mainWindow_, error.what());
-    } catch (...) {
-        ReportError(self->mainWindow_, "Unexpected error");
-    }
-    return 0;
 }
 
 LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

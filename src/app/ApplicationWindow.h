@@ -29,7 +29,11 @@ public:
     void Minimize();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <typename WindowClass>
+    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void AttachWindow(HWND window) { window_ = window; }
+    void DetachWindow() { window_ = nullptr; }
+    HWND ErrorReportOwner() const { return mainWindow_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ActivateMainWindow();
 

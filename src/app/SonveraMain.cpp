@@ -11,6 +11,7 @@
 #include "settings/SettingsKey.h"
 #include "settings/SettingsSource.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowProcedure.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -304,7 +305,7 @@ TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& sett
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExA(instance_, ClassName, &windowClass)) {
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = WindowProc;
+        windowClass.lpfnWndProc = WindowProcedure<TSonveraMain>;
         windowClass.hInstance = instance_;
         windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_Sonvera));
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -342,33 +343,6 @@ TSonveraMain::~TSonveraMain()
         ImageList_Destroy(toolBarImages_);
     if (disabledToolBarImages_)
         ImageList_Destroy(disabledToolBarImages_);
-}
-
-LRESULT CALLBACK TSonveraMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<TSonveraMain*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TSonveraMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    // An error that no handler dealt with ends that handler, is shown, and the
-    // program goes on.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(window, error.what());
-    } catch (...) {
-        ReportError(window, "Unexpected error");
-    }
-    return 0;
 }
 
 LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -129,7 +129,11 @@ public:
     bool Timer1Enabled() const { return timer1Enabled_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <typename WindowClass>
+    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void AttachWindow(HWND window) { window_ = window; }
+    void DetachWindow() { window_ = nullptr; }
+    HWND ErrorReportOwner() const { return window_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(UINT id, UINT code, HWND control);
     void OnNotify(NMHDR& header);

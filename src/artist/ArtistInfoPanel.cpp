@@ -4,6 +4,7 @@
 #include "app/ResourceLoading.h"
 #include "win/FloatingPanel.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowProcedure.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -25,7 +26,7 @@ ArtistInfoPanel::ArtistInfoPanel(HWND mainWindow)
     menu_.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_ARTIST_INFO_POPUP)));
     if (!menu_)
         throw std::runtime_error("Cannot load the artist info menu");
-    CreateFloatingPanel(mainWindow, ClassName, WindowProcedure,
+    CreateFloatingPanel(mainWindow, ClassName, WindowProcedure<ArtistInfoPanel>,
                         LoadResourceString(instance, IDS_ARTIST_INFO_CAPTION), ClientSize, this);
     if (!window_)
         throw std::runtime_error("Cannot create the artist info panel");
@@ -160,28 +161,3 @@ LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM 
     return CallWindowProcA(original, memo, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ArtistInfoPanel::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ArtistInfoPanel*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ArtistInfoPanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        self->memo_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportError(window, error.what());
-    } catch (...) {
-        ReportError(window, "Unknown error");
-    }
-    return 0;
-}

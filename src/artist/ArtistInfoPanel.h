@@ -39,7 +39,11 @@ private:
         static void Close(Type menu) noexcept { ::DestroyMenu(menu); }
     };
 
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <typename WindowClass>
+    friend LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void AttachWindow(HWND window) { window_ = window; }
+    void DetachWindow() { window_ = nullptr; memo_ = nullptr; }
+    HWND ErrorReportOwner() const { return window_; }
     static LRESULT CALLBACK MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);

@@ -15,20 +15,6 @@
 
 namespace {
 
-struct MemoryDeviceContextTraits {
-    using Type = HDC;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type context) noexcept { ::DeleteDC(context); }
-};
-using UniqueMemoryDeviceContext = UniqueHandle<MemoryDeviceContextTraits>;
-
-struct FontTraits {
-    using Type = HFONT;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type font) noexcept { ::DeleteObject(font); }
-};
-using UniqueFont = UniqueHandle<FontTraits>;
-
 // The whole file in one read; nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {

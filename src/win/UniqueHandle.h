@@ -73,3 +73,18 @@ struct GdiObjectTraits {
     static void Close(Type object) noexcept { ::DeleteObject(object); }
 };
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+
+struct FontTraits {
+    using Type = HFONT;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type font) noexcept { ::DeleteObject(font); }
+};
+using UniqueFont = UniqueHandle<FontTraits>;
+
+// A device context from CreateCompatibleDC or CreateDC, which DeleteDC ends.
+struct MemoryDeviceContextTraits {
+    using Type = HDC;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type context) noexcept { ::DeleteDC(context); }
+};
+using UniqueMemoryDeviceContext = UniqueHandle<MemoryDeviceContextTraits>;

@@ -3,6 +3,7 @@
 #include "settings/SettingsSource.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "win/MessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -13,31 +14,6 @@
 
 namespace {
 
-class ScriptedBoxes final : public MessageBoxHost {
-public:
-    ScriptedBoxes() : previous_(SetMessageBoxHost(this)) {}
-    ~ScriptedBoxes() override { SetMessageBoxHost(previous_); }
-    ScriptedBoxes(const ScriptedBoxes&) = delete;
-    ScriptedBoxes& operator=(const ScriptedBoxes&) = delete;
-
-    int Show(HWND owner, const std::string& text, const std::string& caption, UINT type) override
-    {
-        shown.push_back({owner, text, caption, type});
-        return IDOK;
-    }
-
-    struct Box {
-        HWND owner;
-        std::string text;
-        std::string caption;
-        UINT type;
-    };
-    std::vector<Box> shown;
-
-private:
-    MessageBoxHost* previous_;
-};
-
 // Which rule of the fitting a case expects.
 enum class Fit { Inside, Upper, Lower };
 
@@ -46,7 +22,7 @@ protected:
     EditingWindows windows;
     ScratchFolder folder;
     FixedSettings settings;
-    ScriptedBoxes boxes;
+    ScriptedMessageBoxes boxes;
 
     std::string File(const std::string& contents)
     {
