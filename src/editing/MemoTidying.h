@@ -4,8 +4,8 @@
 
 // The text commands on the text area, a rich edit ("RichEdit20A") in plain
 // text mode holding code page 1251 text. Each reads the caret and the text,
-// works out the new text, replaces only what changed with the area's
-// repainting suspended, and repaints once. A text that changes counts as modified (and the parent
+// works out the new text, puts the changes in with the area's repainting
+// suspended, and repaints once. A text that changes counts as modified (and the parent
 // hears of it once, if it listens for changes); a text already tidy is left
 // untouched, its modified flag included. Neither change can be undone.
 

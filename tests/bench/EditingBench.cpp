@@ -1,6 +1,7 @@
 // Measures the two text commands against setting the same text into the text
 // area once, and the window width fitting, on a long made-up song text in
 // code page 1251. Prints "name: value" lines.
+#include "bench/BenchTiming.h"
 #include "editing/MemoTidying.h"
 #include "editing/WidthFitting.h"
 #include "settings/SettingsSource.h"
@@ -21,31 +22,6 @@ namespace {
 
 constexpr int LongTextLines = 20000;
 constexpr int ShortTextLines = 200;
-
-double Seconds()
-{
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Time(const std::function<void()>& work)
-{
-    const double start = Seconds();
-    work();
-    return Seconds() - start;
-}
 
 void DispatchPending()
 {

@@ -1,6 +1,7 @@
 // Measures the text search against a bare enumeration of the same folders, and
 // with and without a large library of other artists beside the searched one.
 // Prints "name: value" lines.
+#include "bench/BenchTiming.h"
 #include "lookup/Ranking.h"
 #include "lookup/TextSearch.h"
 #include "player/NowPlaying.h"
@@ -22,24 +23,6 @@ constexpr int SongsPerAlbum = 100;
 constexpr int OtherArtists = 2000;
 constexpr int Rounds = 21;
 constexpr int RunsPerRound = 5;
-
-double Seconds()
-{
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 std::wstring Number(int value, int width)
 {

@@ -178,6 +178,58 @@ TEST_F(MemoTidyingTest, LongTextsComeOutAsTheLineRulesSay)
     }
 }
 
+TEST_F(MemoTidyingTest, LongTextsKeepTheCaretAndTheModifiedFlagRules)
+{
+    // Thousands of changed lines, and as many with just two changes far
+    // apart: a long text changes either way and must come out the same.
+    std::string shouting = "  ";
+    std::string shoutingTrimmed;
+    std::string shoutingNormalised = "  ";
+    std::string nearlyTidy = " ";
+    std::string nearlyTidyTrimmed;
+    for (int line = 0; line < 5000; ++line) {
+        const std::string number = std::to_string(line);
+        shouting += "LINE " + number + "  \r\n";
+        shoutingTrimmed += (line ? "\r\nLINE " : "LINE ") + number;
+        shoutingNormalised += (line ? "Line " : "line ") + number + "  \r\n";
+        nearlyTidy += "Line " + number + "\r\n";
+        nearlyTidyTrimmed += (line ? "\r\nLine " : "Line ") + number;
+    }
+    const struct {
+        const char* name;
+        void (*command)(HWND);
+        const std::string& text;
+        const std::string& tidied;
+        // The trim moves the caret back by the leading cut only, not by what
+        // the lines before it lost.
+        LONG caretMove;
+    } cases[] = {
+        {"trim, every line changed", MenuTrimText, shouting, shoutingTrimmed, -2},
+        {"normalise, every line changed", MenuNormText, shouting, shoutingNormalised, 0},
+        {"trim, two changes far apart", MenuTrimText, nearlyTidy, nearlyTidyTrimmed, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A new text area each time: refilling one that holds a long text is
+        // slow on Wine.
+        EditingWindows fresh;
+        fresh.SetText(c.text);
+        const LONG middle = fresh.Find("2500");
+        fresh.Select(middle, middle + 3);
+        c.command(fresh.Memo());
+        EXPECT_EQ(fresh.Text(), c.tidied);
+        EXPECT_TRUE(fresh.Modified());
+        const CHARRANGE selection = fresh.Selection();
+        EXPECT_EQ(selection.cpMin, middle + c.caretMove);
+        EXPECT_EQ(selection.cpMax, middle + c.caretMove);
+
+        SendMessageA(fresh.Memo(), EM_SETMODIFY, FALSE, 0);
+        c.command(fresh.Memo());
+        EXPECT_EQ(fresh.Text(), c.tidied) << "second run";
+        EXPECT_FALSE(fresh.Modified()) << "second run";
+    }
+}
+
 TEST_F(MemoTidyingTest, LeavesAHiddenTextAreaHidden)
 {
     // External-editor mode hides the text area; the refresh may still trim.
