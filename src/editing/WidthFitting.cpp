@@ -3,6 +3,7 @@
 #include "editing/TextLines.h"
 #include "editing/WidthArithmetic.h"
 #include "settings/SettingsSource.h"
+#include "win/FileText.h"
 #include "win/MessageBoxes.h"
 #include "win/UniqueHandle.h"
 
@@ -14,32 +15,6 @@
 #include <string_view>
 
 namespace {
-
-// The whole file in one read; nothing when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& path)
-{
-    if (path.empty())
-        return std::nullopt;
-    UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file)
-        return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF)
-        return std::nullopt;
-    std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done), &read, nullptr))
-            return std::nullopt;
-        if (read == 0)
-            break;
-        done += read;
-    }
-    contents.resize(done);
-    return contents;
-}
 
 // The font the rich edit draws its text with. It does not answer WM_GETFONT,
 // so the font is made again from its default character format, the way the

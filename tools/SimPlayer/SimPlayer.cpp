@@ -5,6 +5,7 @@
 #include "PlayerState.h"
 #include "PlayerWindow.h"
 #include "PlaylistEditorWindow.h"
+#include "win/FileText.h"
 
 #include <windows.h>
 
@@ -64,24 +65,6 @@ std::optional<Options> ParseOptions(int argc, char* argv[])
             return std::nullopt;
     }
     return options;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string contents;
-    char buffer[4096];
-    DWORD read = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
-        contents.append(buffer, read);
-    CloseHandle(file);
-    if (!ok)
-        return std::nullopt;
-    return contents;
 }
 
 } // namespace
