@@ -7,7 +7,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=ru_RU.UTF-8
 export LANG=ru_RU.UTF-8
-SONVERA_WINE=${SONVERA_WINE:-wine}
+
+# Whether this machine runs 32-bit Linux programs, and so 32-bit Wine. Some
+# sandboxed kernels refuse them ("Exec format error"); there Debian's wine
+# wrapper, which prefers the 32-bit loader, fails for every program, and only
+# 64-bit Windows programs can run, through the 64-bit loader.
+sonvera_runs_32bit() {
+    [[ -x /usr/lib/wine/wine ]] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+if [[ -z ${SONVERA_WINE:-} ]]; then
+    if sonvera_runs_32bit || [[ ! -x /usr/lib/wine/wine64 ]]; then
+        SONVERA_WINE=wine
+    else
+        SONVERA_WINE=/usr/lib/wine/wine64
+        export WINELOADER=$SONVERA_WINE
+    fi
+fi
 SONVERA_WINESERVER=${SONVERA_WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 
 # Creates the prefix once; later calls only check the marker. A lock keeps two

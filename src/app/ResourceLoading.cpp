@@ -59,32 +59,6 @@ private:
 
 } // namespace
 
-std::string LoadResourceString(HINSTANCE instance, UINT id)
-{
-    char buffer[512];
-    const int length = LoadStringA(instance, id, buffer, sizeof buffer);
-    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
-}
-
-std::string WithCrLfLineBreaks(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            result += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            result += "\r\n";
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
-
 std::string LoadTextResource(HINSTANCE instance, int id)
 {
     return WithCrLfLineBreaks(ResourceBytes(instance, id));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/TextLines.h"
+#include "win/ResourceString.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -7,14 +9,9 @@
 #include <string>
 #include <string_view>
 
-// A string of the string table, in the ANSI code page; empty when missing.
-std::string LoadResourceString(HINSTANCE instance, UINT id);
-
 // An RCDATA text resource as an edit control shows it: every line break made
 // CR LF, whatever the file had when the resources were compiled.
 std::string LoadTextResource(HINSTANCE instance, int id);
-
-std::string WithCrLfLineBreaks(std::string_view text);
 
 // An RCDATA JPEG decoded into a device-independent bitmap of its own size;
 // empty when the resource is missing or cannot be decoded. Uses only what

@@ -7,6 +7,7 @@
 #include "app/ToolbarIcons.h"
 #include "artist/ArtistInfoPanel.h"
 #include "editing/MemoTidying.h"
+#include "editing/TextSaving.h"
 #include "player/PlayerLink.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsSource.h"
@@ -961,7 +962,7 @@ void TSonveraMain::ButtInfoClick(HWND sender)
 
 void TSonveraMain::SaveTextClick(HWND)
 {
-    // Saving comes with the text saving.
+    ::SaveTextClick(*this);
 }
 
 void TSonveraMain::ButtOptionsClick(HWND)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/SongTextView.h"
 #include "lookup/Ranking.h"
 #include "win/UniqueHandle.h"
 
@@ -22,7 +23,7 @@ class TApplication;
 // Handlers carry the names the rest of the program knows them by; each takes
 // the sender of its event. The click handlers are virtual so that tests can
 // watch which of them a click reaches.
-class TSonveraMain {
+class TSonveraMain : public SongTextView {
 public:
     // Reads its settings from `settings` at the moment of each use; the
     // object must outlive the window or be replaced through UseSettings.
@@ -31,9 +32,9 @@ public:
     TSonveraMain(const TSonveraMain&) = delete;
     TSonveraMain& operator=(const TSonveraMain&) = delete;
 
-    HWND Window() const { return window_; }
+    HWND Window() const override { return window_; }
     void UseSettings(const SettingsSource& settings) { settings_ = &settings; }
-    const SettingsSource& Settings() const { return *settings_; }
+    const SettingsSource& Settings() const override { return *settings_; }
 
     // For the message loop: the menu's shortcuts, while this window is active
     // and has its menu bar.
@@ -99,8 +100,8 @@ public:
     // A button of WinampCtrlPanel by its identifier; null for any other.
     HWND WinampButton(UINT button) const;
     HWND Panel1() const { return panel1_; }
-    HWND AnT() const { return anT_; }
-    HWND Memo2() const { return memo2_; }
+    HWND AnT() const override { return anT_; }
+    HWND Memo2() const override { return memo2_; }
     HWND StatusBar() const { return statusBar_; }
     AboutPanel& AboutMe() const { return *aboutMe_; }
     ArtistInfoPanel& ArtistInfo() const { return *artistInfo_; }
@@ -116,10 +117,10 @@ public:
     std::string AnTCaption() const;
     bool AnTCentred() const;
 
-    void SetStatusText(const std::string& text);
-    std::string StatusText() const;
+    void SetStatusText(const std::string& text) override;
+    std::string StatusText() const override;
     // Shown over the status line whatever the window's hint setting says.
-    void SetStatusHint(const std::string& hint);
+    void SetStatusHint(const std::string& hint) override;
     const std::string& StatusHint() const { return statusHint_; }
 
     // Pop-up hints of the toolbar, the player buttons and the label.

@@ -11,26 +11,6 @@
 
 namespace {
 
-// The text as the control counts its characters: a paragraph break is one CR
-// (what WM_GETTEXT would return as CR LF), so offsets into it are caret
-// positions. Code page 1251 has one byte per character.
-std::string ControlText(HWND memo)
-{
-    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
-    if (length <= 0)
-        return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size());
-    request.flags = GT_DEFAULT;
-    request.codepage = CP_ACP;
-    const LRESULT copied =
-        SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
-
 std::size_t CaretPosition(HWND memo)
 {
     CHARRANGE selection{};
@@ -187,6 +167,24 @@ void Change(HWND memo, std::string_view text, const std::string& newText, TextEd
 }
 
 } // namespace
+
+// Code page 1251 has one byte per character, so bytes count as characters.
+std::string ControlText(HWND memo)
+{
+    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GETTEXTEX request{};
+    request.cb = static_cast<DWORD>(text.size());
+    request.flags = GT_DEFAULT;
+    request.codepage = CP_ACP;
+    const LRESULT copied =
+        SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
 
 void MenuTrimText(HWND memo)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Calls `onLine(line, lineBreak)` for every line of `text`, first to last. A
@@ -22,3 +23,6 @@ void ForEachLine(std::string_view text, OnLine&& onLine)
     }
     onLine(text.substr(start), std::string_view());
 }
+
+// `text` with every line break (CR, LF or CR LF) made CR LF.
+std::string WithCrLfLineBreaks(std::string_view text);

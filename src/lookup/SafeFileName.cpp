@@ -24,3 +24,15 @@ std::string MakeSafeFileName(std::string_view text, const SettingsSource& settin
         [](char c) { return ForbiddenFileNameCharacters.find(c) != std::string_view::npos; }, symbol);
     return safe;
 }
+
+std::string MakeSafeFolderName(std::string_view artist, const SettingsSource& settings)
+{
+    std::string safe = MakeSafeFileName(artist, settings);
+    if (!safe.empty() && safe.find_first_not_of('.') == std::string::npos) {
+        // Windows drops trailing spaces from a name, which would bring the
+        // dots' meaning back.
+        const char symbol = SpecialSymbol(settings);
+        std::fill(safe.begin(), safe.end(), symbol == ' ' ? '_' : symbol);
+    }
+    return safe;
+}

@@ -16,3 +16,8 @@ char SpecialSymbol(const SettingsSource& settings);
 // `text` with every forbidden character replaced by the special symbol; the
 // result has the same length.
 std::string MakeSafeFileName(std::string_view text, const SettingsSource& settings);
+
+// The name of an artist's folder: `MakeSafeFileName`, and a name of nothing
+// but dots ("." or "..") has each dot made safe too, so that no artist leads
+// out of the texts folder. Empty stays empty.
+std::string MakeSafeFolderName(std::string_view artist, const SettingsSource& settings);

@@ -43,7 +43,7 @@ void SearchTexts(const NowPlayingSong& song, const SettingsSource& settings, Can
     std::string searchTitle = MakeSafeFileName(song.SongTitle, settings);
     MakeUpperAnsi(searchTitle);
 
-    const std::string folderPrefix = settings.TextsPath() + MakeSafeFileName(song.SongArtist, settings) + "\\";
+    const std::string folderPrefix = settings.TextsPath() + MakeSafeFolderName(song.SongArtist, settings) + "\\";
 
     WIN32_FIND_DATAA entry;
     UniqueFindHandle find(FindFirstFileA((folderPrefix + "*.*").c_str(), &entry));

@@ -28,3 +28,101 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     contents.resize(done);
     return contents;
 }
+
+namespace {
+
+constexpr DWORD KeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr int TemporaryNameTries = 16;
+// Virus scanners and indexers hold a file for a moment after it changes.
+constexpr int SwapTries = 3;
+constexpr DWORD SwapRetryDelayMs = 40;
+constexpr DWORD WriteChunk = 1 << 20;
+
+bool WriteAll(HANDLE file, std::string_view contents)
+{
+    while (!contents.empty()) {
+        const DWORD chunk = contents.size() < WriteChunk ? static_cast<DWORD>(contents.size()) : WriteChunk;
+        DWORD written = 0;
+        if (!WriteFile(file, contents.data(), chunk, &written, nullptr) || written != chunk)
+            return false;
+        contents.remove_prefix(chunk);
+    }
+    return true;
+}
+
+// Writes `contents` to a new file beside `path` and flushes it; returns its
+// path, or nothing (and no file) when that fails. The name is short, so that
+// a target near the path limit does not push its sibling past it.
+std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::string_view contents)
+{
+    static unsigned serial = 0;
+    const std::size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    for (int tries = 0; tries < TemporaryNameTries; ++tries) {
+        char name[32];
+        wsprintfA(name, "~sv%04X%04X.tmp", static_cast<unsigned>(GetCurrentProcessId() & 0xFFFF), ++serial & 0xFFFF);
+        std::string temporary = folder + name;
+        HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                     nullptr);
+        if (created == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS)
+                continue;
+            return std::nullopt;
+        }
+        const bool flushed = WriteAll(created, contents) && FlushFileBuffers(created);
+        const bool closed = CloseHandle(created) != FALSE;
+        if (flushed && closed)
+            return temporary;
+        DeleteFileA(temporary.c_str());
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void SetKeptAttributes(const std::string& path, DWORD attributes)
+{
+    attributes &= KeptAttributes;
+    SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+}
+
+// A rename over the old file, which the file system does in one step. Not
+// ReplaceFile: Wine's leaves a temporary file of its own behind when it fails.
+bool SwapIn(const std::string& temporary, const std::string& path)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool passing =
+            error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+        if (!passing || attempt == SwapTries)
+            return false;
+        Sleep(SwapRetryDelayMs * static_cast<DWORD>(attempt));
+    }
+}
+
+} // namespace
+
+bool WriteWholeFile(const std::string& path, std::string_view contents)
+{
+    if (path.empty())
+        return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+
+    const std::optional<std::string> temporary = WriteTemporaryBeside(path, contents);
+    if (!temporary)
+        return false;
+    // The system refuses to replace a read-only file.
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetKeptAttributes(path, attributes & ~FILE_ATTRIBUTE_READONLY);
+    const bool swapped = SwapIn(*temporary, path);
+    if (!swapped)
+        DeleteFileA(temporary->c_str());
+    if (exists)
+        SetKeptAttributes(path, attributes);
+    return swapped;
+}

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -66,6 +67,39 @@ void ScratchFolder::MakeFile(const std::wstring& relative, const std::string& co
         throw std::runtime_error("cannot write a file");
     if (attributes)
         SetFileAttributesW(full.c_str(), attributes);
+}
+
+std::optional<std::string> ScratchFolder::Read(const std::wstring& relative) const
+{
+    HANDLE file = CreateFileW((path_ + relative).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string contents(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    const BOOL ok = ReadFile(file, contents.data(), static_cast<DWORD>(contents.size()), &read, nullptr);
+    CloseHandle(file);
+    if (!ok)
+        return std::nullopt;
+    contents.resize(read);
+    return contents;
+}
+
+std::vector<std::wstring> ScratchFolder::Names(const std::wstring& relative) const
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(((relative.empty() ? path_ : path_ + relative + L"\\") + L"*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(name);
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void RemoveTree(const std::wstring& folder)

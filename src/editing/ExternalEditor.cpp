@@ -1,0 +1,41 @@
+#include "editing/ExternalEditor.h"
+
+#include "editing/SavingRules.h"
+
+#include <shellapi.h>
+
+void OpenInExternalEditor(const std::string& file, bool closePrevious, EditorProcessRecord& editor)
+{
+    CloseExternalEditor(closePrevious, editor);
+    editor = {};
+
+    char program[MAX_PATH] = {};
+    if (reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, program)) <= 32 || !program[0])
+        return;
+    std::string commandLine = EditorCommandLine(program, file);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_DEFAULT_ERROR_MODE, nullptr,
+                        nullptr, &startup, &process))
+        return;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    editor.processId = process.dwProcessId;
+    editor.threadId = process.dwThreadId;
+}
+
+void CloseExternalEditor(bool asked, EditorProcessRecord& editor)
+{
+    if (!asked || editor.threadId == 0)
+        return;
+    EnumThreadWindows(editor.threadId, CloseEditorWindows, 0);
+    editor = {};
+}
+
+BOOL CALLBACK CloseEditorWindows(HWND window, LPARAM)
+{
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}

@@ -1,0 +1,41 @@
+#include "editing/SavingRules.h"
+
+#include "lookup/SafeFileName.h"
+#include "player/NowPlaying.h"
+#include "settings/SettingsSource.h"
+
+namespace {
+
+constexpr std::size_t MaxStatusTextLength = 255;
+
+} // namespace
+
+std::string ArtistFolderOf(const NowPlayingSong& song, const SettingsSource& settings)
+{
+    return settings.TextsPath() + MakeSafeFolderName(song.SongArtist, settings);
+}
+
+std::string NewTextFileOf(const NowPlayingSong& song, const SettingsSource& settings)
+{
+    return ArtistFolderOf(song, settings) + "\\" + MakeSafeFileName(song.SongTitle, settings) + ".txt";
+}
+
+std::string StatusTextOf(std::string_view path, std::string_view textsPath)
+{
+    const std::size_t from = textsPath.empty() ? 0 : textsPath.size() - 1;
+    if (from >= path.size())
+        return {};
+    return std::string(path.substr(from, MaxStatusTextLength));
+}
+
+std::string EditorCommandLine(std::string_view program, std::string_view file)
+{
+    std::string commandLine;
+    commandLine.reserve(program.size() + file.size() + 5);
+    if (program.find(' ') != std::string_view::npos)
+        commandLine.append("\"").append(program).append("\"");
+    else
+        commandLine.append(program);
+    commandLine.append(" \"").append(file).append("\"");
+    return commandLine;
+}

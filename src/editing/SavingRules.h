@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class SettingsSource;
+struct NowPlayingSong;
+
+// Where a song's text goes and what the status line says of it; no window
+// and no file is touched here.
+
+// The artist's folder: `TextsPath` followed directly by the safe artist name,
+// with no separator put between them.
+std::string ArtistFolderOf(const NowPlayingSong& song, const SettingsSource& settings);
+
+// The file a new text for the song is written to: the artist's folder, a
+// backslash, the safe title and ".txt". With no artist the path holds two
+// backslashes in a row, which the file system reads as one.
+std::string NewTextFileOf(const NowPlayingSong& song, const SettingsSource& settings);
+
+// The status line for a shown or saved file: `path` from the character whose
+// position, counted from 1, equals the length of `textsPath`, at most 255
+// characters. Below a texts folder ending in a backslash this is the path
+// from that backslash on; with an empty `textsPath`, the whole path.
+std::string StatusTextOf(std::string_view path, std::string_view textsPath);
+
+// The command line that opens `file` in `program`: the program, a space and
+// the file in double quotes. A program path holding a space is quoted too, so
+// that the system cannot take its first word for the program.
+std::string EditorCommandLine(std::string_view program, std::string_view file);

@@ -1,0 +1,71 @@
+#include "editing/TextSaving.h"
+
+#include "editing/EditingIds.h"
+#include "editing/MemoTidying.h"
+#include "editing/SavingRules.h"
+#include "editing/SongTextView.h"
+#include "editing/TextLines.h"
+#include "editing/WidthFitting.h"
+#include "settings/SettingsSource.h"
+#include "win/FileText.h"
+#include "win/MessageBoxes.h"
+#include "win/ResourceString.h"
+
+#include <richedit.h>
+
+namespace {
+
+bool IsFolder(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ShowFailure(const SongTextView& view, UINT text, UINT caption)
+{
+    ShowMessageBox(view.Window(), LoadResourceString(text), LoadResourceString(caption), MB_OK);
+}
+
+} // namespace
+
+bool WriteCurrentText(SongTextView& view)
+{
+    const SettingsSource& settings = view.Settings();
+    const std::string folder = ArtistFolderOf(view.Song, settings);
+
+    const std::string status = view.StatusText();
+    if (status == LoadResourceString(IDS_PlayerNotRunning) || status == LoadResourceString(IDS_PlayerNotPlaying))
+        return false;
+
+    if (!IsFolder(folder) && !CreateDirectoryA(folder.c_str(), nullptr) && !IsFolder(folder)) {
+        ShowFailure(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);
+        return false;
+    }
+
+    if (view.CurrentTextFile.empty())
+        view.CurrentTextFile = NewTextFileOf(view.Song, settings);
+    // The rich edit keeps a line break as one CR; the file has CR LF.
+    if (!WriteWholeFile(view.CurrentTextFile, WithCrLfLineBreaks(ControlText(view.Memo2())))) {
+        ShowFailure(view, IDS_CannotSave, IDS_CannotSaveCaption);
+        return false;
+    }
+
+    view.SetStatusText(StatusTextOf(view.CurrentTextFile, settings.TextsPath()));
+    view.SetStatusHint(view.CurrentTextFile);
+    SendMessageA(view.Memo2(), EM_SETMODIFY, FALSE, 0);
+    return true;
+}
+
+void SaveTextClick(SongTextView& view)
+{
+    // Fitting after a failed save would only add a second error about a file
+    // that was never written.
+    if (WriteCurrentText(view) && view.Settings().LengthIsWidth())
+        FitWindowWidth(view.Window(), view.Memo2(), view.AnT(), view.CurrentTextFile, view.Settings());
+}
+
+bool CreateTextFileForSong(SongTextView& view)
+{
+    const SettingsSource& settings = view.Settings();
+    return settings.OpenByShell() && settings.Iamawriter() && WriteCurrentText(view);
+}

@@ -1,0 +1,167 @@
+#include "app/MainWindowFixture.h"
+#include "app/SonveraIds.h"
+#include "support/Cp1251.h"
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+namespace {
+
+// The main window over a scratch texts folder, saving through its command.
+class TextSavingTest : public MainWindowTest {
+protected:
+    ScratchFolder scratch;
+
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        settings.textsPath = scratch.AnsiPath();
+        CreateMain();
+    }
+
+    void Type(const std::string& text) const
+    {
+        SetWindowTextA(main->Memo2(), text.c_str());
+        SendMessageA(main->Memo2(), EM_SETMODIFY, TRUE, 0);
+    }
+    bool Modified() const { return SendMessageA(main->Memo2(), EM_GETMODIFY, 0, 0) != 0; }
+    void Save() const { main->PerformMenuClick(ID_MenuSaveText); }
+    DWORD Attributes(const std::wstring& relative) const
+    {
+        return GetFileAttributesW((scratch.Path() + relative).c_str());
+    }
+};
+
+TEST_F(TextSavingTest, ANewTextGoesToTheSongsFileInItsArtistsFolderAndTheNextSaveRewritesIt)
+{
+    struct Case {
+        const char* what;
+        std::wstring artist;
+        std::wstring title;
+        std::wstring file; // below the texts folder
+        std::wstring statusText; // as the status line shows it
+    };
+    const Case cases[] = {
+        {"forbidden characters", L"Up/Down", L"Why? No.", L"Up_Down\\Why_ No..txt", L"\\Up_Down\\Why_ No..txt"},
+        {"no artist: two backslashes", L"", L"Solo", L"Solo.txt", L"\\\\Solo.txt"},
+        {"an artist of dots stays inside", L"..", L"Up", L"__\\Up.txt", L"\\__\\Up.txt"},
+        {"Cyrillic", L"Сплин", L"Романс", L"Сплин\\Романс.txt", L"\\Сплин\\Романс.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        main->CurrentTextFile.clear();
+        main->Song = {Cp1251(c.artist), Cp1251(c.title)};
+        Type(Cp1251(L"Первая строка\r\n\r\nlast"));
+        Save();
+
+        EXPECT_EQ(scratch.Read(c.file), Cp1251(L"Первая строка\r\n\r\nlast"));
+        const std::string root = scratch.AnsiPath();
+        EXPECT_EQ(main->CurrentTextFile, root.substr(0, root.size() - 1) + Cp1251(c.statusText));
+        EXPECT_EQ(main->StatusText(), Cp1251(c.statusText));
+        EXPECT_EQ(main->StatusHint(), main->CurrentTextFile);
+        EXPECT_FALSE(Modified());
+
+        Type("again");
+        Save();
+        EXPECT_EQ(scratch.Read(c.file), "again");
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    // Nothing but the texts and their folders: no temporary file survives.
+    EXPECT_EQ(scratch.Names(), (std::vector<std::wstring>{L"Solo.txt", L"Up_Down", L"__", L"Сплин"}));
+    EXPECT_EQ(scratch.Names(L"Up_Down"), std::vector<std::wstring>{L"Why_ No..txt"});
+}
+
+TEST_F(TextSavingTest, AFileKeepsItsAttributesReadOnlyIncluded)
+{
+    for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_READONLY}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+                                   DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
+        SCOPED_TRACE(attributes);
+        scratch.MakeFile(L"A\\Kept.txt", "old", attributes);
+        const DWORD before = Attributes(L"A\\Kept.txt");
+        main->CurrentTextFile = scratch.AnsiPath() + "A\\Kept.txt";
+        Type("new");
+        Save();
+        EXPECT_EQ(scratch.Read(L"A\\Kept.txt"), "new");
+        EXPECT_EQ(Attributes(L"A\\Kept.txt"), before);
+        EXPECT_FALSE(Modified());
+        SetFileAttributesW((scratch.Path() + L"A\\Kept.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW((scratch.Path() + L"A\\Kept.txt").c_str());
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLine)
+{
+    scratch.MakeFile(L"A\\Locked.txt", "old words", FILE_ATTRIBUTE_READONLY);
+    const DWORD lockedAttributes = Attributes(L"A\\Locked.txt");
+    struct Case {
+        const char* what;
+        std::string textsPath;
+        std::string currentTextFile;
+        std::wstring statusText;
+        bool lock;
+        std::wstring boxText; // empty: no box
+        std::wstring boxCaption;
+    };
+    const std::string root = scratch.AnsiPath();
+    const Case cases[] = {
+        {"folder whose parent is missing", root + "missing\\", "", L"before", false, L"Невозможно создать директорию.",
+         L"Ошибка!"},
+        {"file held by another program", root, root + "A\\Locked.txt", L"before", true, L"Не могу сохранить",
+         L"Тысяча чертей!"},
+        {"player not running", root, "", L"Winamp не запущен!", false, L"", L""},
+        {"player not playing", root, root + "A\\Locked.txt", L"Winamp не играет!", false, L"", L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        boxes.shown.clear();
+        settings.textsPath = c.textsPath;
+        main->Song = {"A", "New"};
+        main->CurrentTextFile = c.currentTextFile;
+        main->SetStatusText(Cp1251(c.statusText));
+        main->SetStatusHint("hint");
+        Type("unsaved words");
+        HANDLE holder = c.lock ? CreateFileW((scratch.Path() + L"A\\Locked.txt").c_str(), GENERIC_READ, 0, nullptr,
+                                             OPEN_EXISTING, 0, nullptr)
+                               : INVALID_HANDLE_VALUE;
+        Save();
+        if (holder != INVALID_HANDLE_VALUE)
+            CloseHandle(holder);
+
+        if (c.boxText.empty()) {
+            EXPECT_TRUE(boxes.shown.empty());
+        } else {
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].owner, main->Window());
+            EXPECT_EQ(boxes.shown[0].text, Cp1251(c.boxText));
+            EXPECT_EQ(boxes.shown[0].caption, Cp1251(c.boxCaption));
+            EXPECT_EQ(boxes.shown[0].type, UINT{MB_OK});
+        }
+        EXPECT_EQ(scratch.Read(L"A\\Locked.txt"), "old words");
+        EXPECT_EQ(Attributes(L"A\\Locked.txt"), lockedAttributes);
+        EXPECT_EQ(scratch.Names(L"A"), std::vector<std::wstring>{L"Locked.txt"});
+        EXPECT_EQ(main->StatusText(), Cp1251(c.statusText));
+        EXPECT_EQ(main->StatusHint(), "hint");
+        EXPECT_TRUE(Modified());
+        EXPECT_EQ(WindowTextOf(main->Memo2()), "unsaved words");
+    }
+    EXPECT_EQ(scratch.Names(), (std::vector<std::wstring>{L"A"}));
+}
+
+TEST_F(TextSavingTest, TheWindowFitsTheSavedTextWhenLengthIsWidth)
+{
+    settings.lengthIsWidth = true;
+    main->Song = {"A", "Wide"};
+    RECT before{};
+    GetClientRect(main->Window(), &before);
+    Type(std::string(120, 'W'));
+    Save();
+    RECT after{};
+    GetClientRect(main->Window(), &after);
+    EXPECT_GT(after.right, before.right);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+} // namespace
