@@ -57,7 +57,8 @@ sonvera_prepare_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on the first free display number, with a window manager beside
+# it, and exports DISPLAY.
 sonvera_start_xvfb() {
     local number
     for number in $(seq 90 140); do
@@ -68,6 +69,7 @@ sonvera_start_xvfb() {
         for tries in $(seq 1 50); do
             if [[ -e /tmp/.X11-unix/X$number ]]; then
                 export DISPLAY=":$number"
+                sonvera_start_wm
                 return 0
             fi
             kill -0 "$SONVERA_XVFB_PID" 2>/dev/null || break
@@ -80,7 +82,38 @@ sonvera_start_xvfb() {
     return 1
 }
 
+# Openbox, set up by scripts/openbox-rc.xml. Without a window manager Wine
+# waits two seconds every time a shown window is hidden or destroyed. Returns
+# once the manager has taken the screen, so that the first window is managed;
+# without openbox, or when it fails, the display goes on unmanaged, only slower.
+sonvera_start_wm() {
+    SONVERA_WM_PID=
+    if ! command -v openbox >/dev/null; then
+        echo "wine-env: openbox is missing (scripts/install-deps installs it); windows will be slow to close" >&2
+        return 0
+    fi
+    openbox --sm-disable --config-file "$SONVERA_REPO/scripts/openbox-rc.xml" >/dev/null 2>&1 &
+    SONVERA_WM_PID=$!
+    local tries
+    for tries in $(seq 1 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$SONVERA_WM_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    echo "wine-env: openbox did not start; going on without a window manager" >&2
+    sonvera_stop_wm
+}
+
+sonvera_stop_wm() {
+    if [[ -n ${SONVERA_WM_PID:-} ]]; then
+        kill "$SONVERA_WM_PID" 2>/dev/null
+        wait "$SONVERA_WM_PID" 2>/dev/null
+        SONVERA_WM_PID=
+    fi
+}
+
 sonvera_stop_xvfb() {
+    sonvera_stop_wm
     if [[ -n ${SONVERA_XVFB_PID:-} ]]; then
         kill "$SONVERA_XVFB_PID" 2>/dev/null
         wait "$SONVERA_XVFB_PID" 2>/dev/null
