@@ -3,6 +3,7 @@
 #include "settings/SettingsSource.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
+#include "support/SimPlayerProcess.h"
 #include "win/UniqueHandle.h"
 
 #include <gtest/gtest.h>
@@ -18,46 +19,6 @@
 
 namespace {
 
-// Process start-up under Wine can be slow on a cold machine; everything else
-// is a posted message and takes milliseconds.
-constexpr DWORD StartTimeoutMs = 20000;
-constexpr DWORD ArrivalTimeoutMs = 5000;
-
-constexpr unsigned KeyDown = 0x0100;
-constexpr unsigned KeyUp = 0x0101;
-
-// One line of the simulated player's key log.
-struct LoggedMessage {
-    std::string window; // "main" or "editor"
-    unsigned message = 0;
-    std::string name;
-    unsigned long long wParam = 0;
-    unsigned long long lParam = 0;
-    bool operator==(const LoggedMessage&) const = default;
-};
-
-void PrintTo(const LoggedMessage& logged, std::ostream* out)
-{
-    *out << logged.window << ' ' << logged.name << " wParam=0x" << std::hex << logged.wParam << " lParam=0x" << logged.lParam
-         << std::dec;
-}
-
-std::vector<LoggedMessage> KeyPress(const std::string& window, unsigned key)
-{
-    return {{window, KeyDown, "WM_KEYDOWN", key, 0}, {window, KeyUp, "WM_KEYUP", key, 0}};
-}
-
-bool WaitFor(const auto& condition)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > ArrivalTimeoutMs)
-            return false;
-        Sleep(10);
-    }
-    return true;
-}
-
 // Brings `window` to the front and waits until the window system says so, to
 // start a foreground check from a known state.
 bool MakeForeground(HWND window)
@@ -65,171 +26,6 @@ bool MakeForeground(HWND window)
     SetForegroundWindow(window);
     return WaitFor([window] { return GetForegroundWindow() == window; });
 }
-
-// Any SimPlayer still running when the test program dies goes with it.
-HANDLE KillOnCloseJob()
-{
-    static const UniqueKernelHandle job = [] {
-        UniqueKernelHandle created(CreateJobObjectA(nullptr, nullptr));
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        if (created)
-            SetInformationJobObject(created.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
-        return created;
-    }();
-    return job.get();
-}
-
-// The simulated player in a process of its own, with its key log in a scratch
-// folder; terminated when the object goes, whatever the test's outcome.
-class SimPlayer {
-public:
-    SimPlayer(const ScratchFolder& scratch, const std::vector<std::string>& options)
-    {
-        static int serial = 0;
-        logPath_ = scratch.AnsiPath() + "keys-" + std::to_string(++serial) + ".log";
-
-        char exe[MAX_PATH];
-        const DWORD length = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        std::string commandLine(exe, length);
-        commandLine.replace(commandLine.rfind('\\') + 1, std::string::npos, "SimPlayer.exe");
-        commandLine = '"' + commandLine + "\" --log \"" + logPath_ + '"';
-        for (const std::string& option : options)
-            commandLine += " \"" + option + '"';
-
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                            &startup, &process))
-            throw std::runtime_error("cannot start SimPlayer.exe");
-        process_.reset(process.hProcess);
-        processId_ = process.dwProcessId;
-        AssignProcessToJobObject(KillOnCloseJob(), process.hProcess);
-        ResumeThread(process.hThread);
-        CloseHandle(process.hThread);
-
-        // The player shows its main window last, so the editor exists by then.
-        const DWORD start = GetTickCount();
-        while (!(main_ = OwnWindow("Winamp v1.x")) && !(main_ = OwnWindow("STUDIO"))) {
-            if (GetTickCount() - start > StartTimeoutMs || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0)
-                throw std::runtime_error("SimPlayer.exe showed no main window");
-            Sleep(20);
-        }
-        editor_ = OwnWindow("Winamp PE");
-        // Once a message has come round, the player has shown its windows and
-        // waits for input, so its own start-up no longer moves the foreground.
-        NewMessages();
-    }
-
-    SimPlayer(const SimPlayer&) = delete;
-    SimPlayer& operator=(const SimPlayer&) = delete;
-
-    HWND MainWindow() const { return main_; }
-    HWND Editor() const { return editor_; }
-
-    // What the player logged since the last call. A marker posted behind
-    // everything posted so far shows that nothing more is on its way: both
-    // windows share one thread, whose posted messages arrive in order.
-    std::vector<LoggedMessage> NewMessages()
-    {
-        static const UINT sync = RegisterWindowMessageA("SimPlayer.Sync");
-        const unsigned long long marker = ++syncSerial_;
-        PostMessageA(main_, sync, static_cast<WPARAM>(marker), 0);
-
-        std::vector<LoggedMessage> logged;
-        auto markerIt = logged.end();
-        WaitFor([&] {
-            logged = ReadLog();
-            markerIt = std::find_if(logged.begin() + static_cast<std::ptrdiff_t>(std::min(seen_, logged.size())),
-                                    logged.end(), [marker](const LoggedMessage& line) {
-                                        return line.name == "SimPlayer.Sync" && line.wParam == marker;
-                                    });
-            return markerIt != logged.end();
-        });
-        if (markerIt == logged.end())
-            throw std::runtime_error("SimPlayer did not take the sync marker in time");
-        std::vector<LoggedMessage> fresh(logged.begin() + static_cast<std::ptrdiff_t>(seen_), markerIt);
-        seen_ = static_cast<std::size_t>(markerIt - logged.begin()) + 1;
-        return fresh;
-    }
-
-private:
-    struct WindowSearch {
-        DWORD processId;
-        const char* className;
-        HWND found;
-    };
-
-    static BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-    {
-        auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner != search.processId || std::string(name) != search.className)
-            return TRUE;
-        search.found = window;
-        return FALSE;
-    }
-
-    HWND OwnWindow(const char* className) const
-    {
-        WindowSearch search{processId_, className, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-    std::vector<LoggedMessage> ReadLog() const
-    {
-        std::vector<LoggedMessage> logged;
-        UniqueFileHandle file(CreateFileA(logPath_.c_str(), GENERIC_READ,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
-            return logged;
-        std::string text(GetFileSize(file.get(), nullptr), '\0');
-        DWORD read = 0;
-        ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-        text.resize(read);
-        // Only complete lines: the player may be halfway through one.
-        for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-            char window[16] = {};
-            char name[40] = {};
-            LoggedMessage line;
-            if (std::sscanf(text.c_str() + start, "%15s 0x%x %39s wParam=0x%llx lParam=0x%llx", window, &line.message,
-                            name, &line.wParam, &line.lParam) != 5)
-                throw std::runtime_error("unreadable key log line: " + text.substr(start, end - start));
-            line.window = window;
-            line.name = name;
-            logged.push_back(std::move(line));
-        }
-        return logged;
-    }
-
-    // Ends the process also when the constructor gives up half-way.
-    struct RunningProcess : UniqueKernelHandle {
-        RunningProcess() = default;
-        RunningProcess(const RunningProcess&) = delete;
-        RunningProcess& operator=(const RunningProcess&) = delete;
-        ~RunningProcess()
-        {
-            if (!*this)
-                return;
-            TerminateProcess(get(), 1);
-            WaitForSingleObject(get(), StartTimeoutMs);
-        }
-    };
-
-    RunningProcess process_;
-    DWORD processId_ = 0;
-    HWND main_ = nullptr;
-    HWND editor_ = nullptr;
-    std::string logPath_;
-    std::size_t seen_ = 0;
-    unsigned long long syncSerial_ = 0;
-};
 
 // Settings whose `AmpVer` answers with the next value of a script at every
 // read, standing for a user who switches the generation in between.
@@ -294,7 +90,7 @@ TEST_F(PlayerLinkTest, EachCommandPostsItsKeyPressToTheWindowOfTheChosenGenerati
 {
     for (const int ampVer : {0, 1}) {
         SCOPED_TRACE("AmpVer " + std::to_string(ampVer));
-        SimPlayer player(scratch, ampVer == 0 ? std::vector<std::string>{} : std::vector<std::string>{"--studio"});
+        SimPlayerProcess player(scratch, ampVer == 0 ? std::vector<std::string>{} : std::vector<std::string>{"--studio"});
         FixedSettings settings;
         settings.ampVer = ampVer;
         ASSERT_EQ(FindPlayerWindow(settings), player.MainWindow());
@@ -321,7 +117,7 @@ TEST_F(PlayerLinkTest, AddTakesOnlyAnEditorWithTheExactClassAndTitleButFrontsThe
     };
     for (const auto& options : editorVariants) {
         SCOPED_TRACE(options.back());
-        SimPlayer player(scratch, options);
+        SimPlayerProcess player(scratch, options);
         if (player.Editor()) {
             ASSERT_TRUE(MakeForeground(player.Editor()));
         }
@@ -338,7 +134,7 @@ TEST_F(PlayerLinkTest, WithoutAPlayerOfTheChosenGenerationNothingHappens)
     // A player of the other generation stands by to show that nothing strays to it.
     for (const int ampVer : {0, 1}) {
         SCOPED_TRACE("AmpVer " + std::to_string(ampVer));
-        SimPlayer other(scratch, ampVer == 0 ? std::vector<std::string>{"--studio", "--no-playlist-editor"}
+        SimPlayerProcess other(scratch, ampVer == 0 ? std::vector<std::string>{"--studio", "--no-playlist-editor"}
                                              : std::vector<std::string>{"--no-playlist-editor"});
         FixedSettings settings;
         settings.ampVer = ampVer;
@@ -356,8 +152,8 @@ TEST_F(PlayerLinkTest, WithoutAPlayerOfTheChosenGenerationNothingHappens)
 
 TEST_F(PlayerLinkTest, TheGenerationIsLookedUpAgainBeforeEveryMessage)
 {
-    SimPlayer classic(scratch, {});
-    SimPlayer studio(scratch, {"--studio", "--no-playlist-editor"});
+    SimPlayerProcess classic(scratch, {});
+    SimPlayerProcess studio(scratch, {"--studio", "--no-playlist-editor"});
     const HWND classicMain = classic.MainWindow();
     const HWND studioMain = studio.MainWindow();
 
@@ -411,7 +207,7 @@ TEST_F(PlayerLinkTest, ReadsTheTitleByteForByteAndCutsItAt255Characters)
     };
     for (const auto& check : cases) {
         SCOPED_TRACE(check.shown.size());
-        SimPlayer player(scratch, {"--no-playlist-editor", "--title", check.shown});
+        SimPlayerProcess player(scratch, {"--no-playlist-editor", "--title", check.shown});
         const HWND window = FindPlayerWindow(FixedSettings{});
         ASSERT_EQ(window, player.MainWindow());
         EXPECT_EQ(ReadPlayerTitle(window), check.read);
@@ -447,7 +243,7 @@ TEST_F(PlayerLinkTest, ThePlayerObeysTheKeysAndNamesTheSongTheWayTheProgramReads
         std::vector<std::string> options{"--playlist", list, "--no-clock"};
         if (setup.ampVer != 0)
             options.push_back("--studio");
-        SimPlayer player(scratch, options);
+        SimPlayerProcess player(scratch, options);
         FixedSettings settings;
         settings.ampVer = setup.ampVer;
 
