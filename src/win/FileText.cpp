@@ -54,7 +54,7 @@ bool WriteAll(HANDLE file, std::string_view contents)
 // Writes `contents` to a new file beside `path` and flushes it; returns its
 // path, or nothing (and no file) when that fails. The name is short, so that
 // a target near the path limit does not push its sibling past it.
-std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::string_view contents)
+std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::string_view contents, DWORD attributes)
 {
     static unsigned serial = 0;
     const std::size_t slash = path.find_last_of("\\/");
@@ -63,8 +63,7 @@ std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::st
         char name[32];
         wsprintfA(name, "~sv%04X%04X.tmp", static_cast<unsigned>(GetCurrentProcessId() & 0xFFFF), ++serial & 0xFFFF);
         std::string temporary = folder + name;
-        HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                     nullptr);
+        HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
         if (created == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS)
                 continue;
@@ -113,16 +112,21 @@ bool WriteWholeFile(const std::string& path, std::string_view contents)
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
 
-    const std::optional<std::string> temporary = WriteTemporaryBeside(path, contents);
+    // The new file is born with the old one's attributes but read-only, which
+    // would keep it from being written and the old one from being replaced.
+    const DWORD kept = exists ? attributes & KeptAttributes : 0;
+    const bool readOnly = kept & FILE_ATTRIBUTE_READONLY;
+    const DWORD unlocked = kept & ~FILE_ATTRIBUTE_READONLY;
+    const std::optional<std::string> temporary =
+        WriteTemporaryBeside(path, contents, unlocked ? unlocked : FILE_ATTRIBUTE_NORMAL);
     if (!temporary)
         return false;
-    // The system refuses to replace a read-only file.
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetKeptAttributes(path, attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (readOnly)
+        SetKeptAttributes(path, unlocked);
     const bool swapped = SwapIn(*temporary, path);
     if (!swapped)
         DeleteFileA(temporary->c_str());
-    if (exists)
-        SetKeptAttributes(path, attributes);
+    if (readOnly)
+        SetKeptAttributes(path, kept);
     return swapped;
 }
