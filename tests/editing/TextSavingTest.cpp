@@ -1,5 +1,6 @@
 #include "app/MainWindowFixture.h"
 #include "app/SonveraIds.h"
+#include "editing/TextSaving.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 
@@ -34,62 +35,61 @@ protected:
     }
 };
 
-TEST_F(TextSavingTest, ANewTextGoesToTheSongsFileInItsArtistsFolderAndTheNextSaveRewritesIt)
+TEST_F(TextSavingTest, ANewTextGoesToItsSongsFileTheNextSaveRewritesItAndAFileKeepsItsAttributes)
 {
     struct Case {
-        const char* what;
         std::wstring artist;
         std::wstring title;
-        std::wstring file; // below the texts folder
-        std::wstring statusText; // as the status line shows it
+        std::wstring file;       // below the texts folder
+        std::wstring statusText; // the status line's
     };
     const Case cases[] = {
-        {"forbidden characters", L"Up/Down", L"Why? No.", L"Up_Down\\Why_ No..txt", L"\\Up_Down\\Why_ No..txt"},
-        {"no artist: two backslashes", L"", L"Solo", L"Solo.txt", L"\\\\Solo.txt"},
-        {"an artist of dots stays inside", L"..", L"Up", L"__\\Up.txt", L"\\__\\Up.txt"},
-        {"Cyrillic", L"Сплин", L"Романс", L"Сплин\\Романс.txt", L"\\Сплин\\Романс.txt"},
+        {L"Up/Down", L"Why? No.", L"Up_Down\\Why_ No..txt", L"\\Up_Down\\Why_ No..txt"},
+        {L"", L"Solo", L"Solo.txt", L"\\\\Solo.txt"},
+        {L"..", L"Up", L"__\\Up.txt", L"\\__\\Up.txt"},
+        {L"Сплин", L"Романс", L"Сплин\\Романс.txt", L"\\Сплин\\Романс.txt"},
     };
+    // With LengthIsWidth each save fits the window to the text saved.
+    settings.lengthIsWidth = true;
+    const auto width = [this] { return WindowBounds(main->Window()).right - WindowBounds(main->Window()).left; };
+    const int start = width();
+    const std::string text = Cp1251(L"Первая строка, и длинная: ") + std::string(60, 'W') + "\r\n\r\nlast";
+    const std::string root = scratch.AnsiPath();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(Cp1251(c.file));
         main->CurrentTextFile.clear();
         main->Song = {Cp1251(c.artist), Cp1251(c.title)};
-        Type(Cp1251(L"Первая строка\r\n\r\nlast"));
+        Type(text);
         Save();
-
-        EXPECT_EQ(scratch.Read(c.file), Cp1251(L"Первая строка\r\n\r\nlast"));
-        const std::string root = scratch.AnsiPath();
+        EXPECT_EQ(scratch.Read(c.file), text);
         EXPECT_EQ(main->CurrentTextFile, root.substr(0, root.size() - 1) + Cp1251(c.statusText));
         EXPECT_EQ(main->StatusText(), Cp1251(c.statusText));
         EXPECT_EQ(main->StatusHint(), main->CurrentTextFile);
         EXPECT_FALSE(Modified());
+        const int wide = width();
+        EXPECT_GT(wide, start);
 
         Type("again");
         Save();
         EXPECT_EQ(scratch.Read(c.file), "again");
+        EXPECT_LT(width(), wide);
+    }
+
+    for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_READONLY},
+                                   DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
+        scratch.MakeFile(L"Up_Down\\Why_ No..txt", "old", attributes);
+        const DWORD before = Attributes(L"Up_Down\\Why_ No..txt");
+        main->CurrentTextFile = root + "Up_Down\\Why_ No..txt";
+        Type("new");
+        Save();
+        EXPECT_EQ(scratch.Read(L"Up_Down\\Why_ No..txt"), "new");
+        EXPECT_EQ(Attributes(L"Up_Down\\Why_ No..txt"), before);
+        SetFileAttributesW((scratch.Path() + L"Up_Down\\Why_ No..txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     EXPECT_TRUE(boxes.shown.empty());
     // Nothing but the texts and their folders: no temporary file survives.
     EXPECT_EQ(scratch.Names(), (std::vector<std::wstring>{L"Solo.txt", L"Up_Down", L"__", L"Сплин"}));
     EXPECT_EQ(scratch.Names(L"Up_Down"), std::vector<std::wstring>{L"Why_ No..txt"});
-}
-
-TEST_F(TextSavingTest, AFileKeepsItsAttributesReadOnlyIncluded)
-{
-    for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_READONLY}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
-                                   DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
-        SCOPED_TRACE(attributes);
-        scratch.MakeFile(L"A\\Kept.txt", "old", attributes);
-        const DWORD before = Attributes(L"A\\Kept.txt");
-        main->CurrentTextFile = scratch.AnsiPath() + "A\\Kept.txt";
-        Type("new");
-        Save();
-        EXPECT_EQ(scratch.Read(L"A\\Kept.txt"), "new");
-        EXPECT_EQ(Attributes(L"A\\Kept.txt"), before);
-        EXPECT_FALSE(Modified());
-        SetFileAttributesW((scratch.Path() + L"A\\Kept.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW((scratch.Path() + L"A\\Kept.txt").c_str());
-    }
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLine)
@@ -150,18 +150,16 @@ TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLin
     EXPECT_EQ(scratch.Names(), (std::vector<std::wstring>{L"A"}));
 }
 
-TEST_F(TextSavingTest, TheWindowFitsTheSavedTextWhenLengthIsWidth)
+TEST_F(TextSavingTest, TheCreateFilesStepWritesAnEmptyFileOnlyInEditorModeForAWriter)
 {
-    settings.lengthIsWidth = true;
-    main->Song = {"A", "Wide"};
-    RECT before{};
-    GetClientRect(main->Window(), &before);
-    Type(std::string(120, 'W'));
-    Save();
-    RECT after{};
-    GetClientRect(main->Window(), &after);
-    EXPECT_GT(after.right, before.right);
-    EXPECT_TRUE(boxes.shown.empty());
+    main->Song = {"Artist", "Song"};
+    for (const auto& [openByShell, iamawriter] : {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}}) {
+        settings.openByShell = openByShell;
+        settings.iamawriter = iamawriter;
+        EXPECT_EQ(CreateTextFileForSong(*main), openByShell && iamawriter);
+        EXPECT_EQ(scratch.Read(L"Artist\\Song.txt"), openByShell && iamawriter ? std::optional<std::string>("")
+                                                                               : std::nullopt);
+    }
 }
 
 } // namespace
