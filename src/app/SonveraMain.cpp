@@ -8,6 +8,7 @@
 #include "artist/ArtistInfoPanel.h"
 #include "editing/MemoTidying.h"
 #include "editing/TextSaving.h"
+#include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsSource.h"
@@ -296,7 +297,8 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 } // namespace
 
 TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& settings)
-    : application_(application), settings_(&settings), instance_(application.Instance())
+    : application_(application), settings_(&settings), instance_(application.Instance()),
+      refresh_(std::make_unique<RefreshCycle>(*this))
 {
     // The rich edit's window class lives in its library, loaded once for good.
     static const HMODULE richEdit = LoadLibraryA("riched20.dll");
@@ -476,6 +478,27 @@ void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
     GdiAlphaBlend(item.hDC, x, y, size.bmWidth, size.bmHeight, source, 0, 0, size.bmWidth, size.bmHeight, blend);
     SelectObject(source, old);
     DeleteDC(source);
+}
+
+void TSonveraMain::SetTimer1Running(bool running)
+{
+    timer1Enabled_ = running;
+    if (running)
+        SetTimer(window_, Timer1Id, static_cast<UINT>(std::clamp(settings_->RefreshInterval(), 1, 99)) * 1000, nullptr);
+    else
+        KillTimer(window_, Timer1Id);
+}
+
+void TSonveraMain::EnableNextCommands(bool enabled)
+{
+    EnableMenuItem(ID_MenuNext, enabled);
+    EnableButton(ID_ButtNext, enabled);
+}
+
+void TSonveraMain::EnableSaveCommands(bool enabled)
+{
+    EnableMenuItem(ID_MenuSaveText, enabled);
+    EnableButton(ID_SaveText, enabled);
 }
 
 void TSonveraMain::OnDestroy()
@@ -835,7 +858,7 @@ void TSonveraMain::KillKillKillDieClick(HWND)
 
 void TSonveraMain::MenuRefreshClick(HWND)
 {
-    // The refresh cycle comes with the text search's window side.
+    refresh_->MenuRefreshClick();
 }
 
 void TSonveraMain::MenuClearClick(HWND)
@@ -845,7 +868,7 @@ void TSonveraMain::MenuClearClick(HWND)
 
 void TSonveraMain::MenuNextClick(HWND)
 {
-    // Showing the next candidate comes with the refresh cycle.
+    refresh_->MenuNextClick();
 }
 
 void TSonveraMain::MenuSaveTextClick(HWND)
@@ -1022,5 +1045,5 @@ void TSonveraMain::WinampAddClick(HWND)
 
 void TSonveraMain::Timer1Timer(HWND)
 {
-    // The timer's refresh comes with the refresh cycle.
+    refresh_->Timer1Timer();
 }

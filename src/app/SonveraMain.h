@@ -1,7 +1,6 @@
 #pragma once
 
-#include "editing/SongTextView.h"
-#include "lookup/Ranking.h"
+#include "lookup/RefreshView.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -14,6 +13,7 @@
 class AboutPanel;
 class ArtistInfoPanel;
 class SettingsSource;
+class RefreshCycle;
 class TApplication;
 
 // The main window: the text of the playing song with the text and player
@@ -23,7 +23,7 @@ class TApplication;
 // Handlers carry the names the rest of the program knows them by; each takes
 // the sender of its event. The click handlers are virtual so that tests can
 // watch which of them a click reaches.
-class TSonveraMain : public SongTextView {
+class TSonveraMain : public RefreshView {
 public:
     // Reads its settings from `settings` at the moment of each use; the
     // object must outlive the window or be replaced through UseSettings.
@@ -47,10 +47,10 @@ public:
     void PerformButtonClick(UINT button);
 
     void FormCreate(HWND sender);
-    void FormResize(HWND sender);
+    void FormResize(HWND sender) override;
 
     virtual void KillKillKillDieClick(HWND sender);
-    virtual void MenuRefreshClick(HWND sender);
+    void MenuRefreshClick(HWND sender) override;
     virtual void MenuClearClick(HWND sender);
     virtual void MenuNextClick(HWND sender);
     virtual void MenuSaveTextClick(HWND sender);
@@ -71,7 +71,7 @@ public:
     virtual void MenuSonveraInfoClick(HWND sender);
 
     virtual void ButtRefreshClick(HWND sender);
-    virtual void ButtTrimClick(HWND sender);
+    void ButtTrimClick(HWND sender) override;
     virtual void ButtNormClick(HWND sender);
     virtual void ButtNextClick(HWND sender);
     virtual void ButtInfoClick(HWND sender);
@@ -90,9 +90,6 @@ public:
     virtual void WinampAddClick(HWND sender);
 
     virtual void Timer1Timer(HWND sender);
-
-    // Full paths of the text files found for the playing song.
-    CandidateList Candidates;
 
     HMENU Menu1() const { return menu1_; }
     HWND ToolBar1() const { return toolBar1_; }
@@ -113,7 +110,7 @@ public:
     void EnableMenuItem(UINT item, bool enabled);
 
     // The artist-and-title line; its hint repeats the caption.
-    void SetAnTCaption(const std::string& caption);
+    void SetAnTCaption(const std::string& caption) override;
     std::string AnTCaption() const;
     bool AnTCentred() const;
 
@@ -128,6 +125,12 @@ public:
     bool ShowHint() const { return showHint_; }
 
     bool Timer1Enabled() const { return timer1Enabled_; }
+    void SetTimer1Running(bool running) override;
+    void EnableNextCommands(bool enabled) override;
+    void EnableSaveCommands(bool enabled) override;
+
+    // The song text cycle: refresh, timer and next command.
+    RefreshCycle& Refresh() const { return *refresh_; }
 
 private:
     template <typename WindowClass>
@@ -176,6 +179,7 @@ private:
     HWND statusHints_ = nullptr;
     std::unique_ptr<AboutPanel> aboutMe_;
     std::unique_ptr<ArtistInfoPanel> artistInfo_;
+    std::unique_ptr<RefreshCycle> refresh_;
 
     std::string toolBarHints_[7];
     std::wstring toolBarWideHints_[7];

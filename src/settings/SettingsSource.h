@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The user options as the rest of the program reads them: always at the moment
@@ -25,8 +26,10 @@ public:
     virtual int RefreshInterval() const = 0;
     virtual bool OpenByShell() const = 0;
     virtual bool ClosePads() const = 0;
+    virtual bool ClosePadsEnabled() const = 0;
     virtual bool Iamawriter() const = 0;
     virtual bool AutoSave() const = 0;
+    virtual bool AutoSaveEnabled() const = 0;
     virtual bool AutoTrim() const = 0;
     virtual bool LengthIsWidth() const = 0;
     virtual bool LengthIsWidthEnabled() const = 0;
@@ -60,6 +63,10 @@ public:
     bool closePads = true;
     bool iamawriter = false;
     bool autoSave = true;
+    // As the options window has them: `AutoSave` enabled in text-view mode,
+    // `ClosePads` in external-editor mode, unless set.
+    std::optional<bool> autoSaveEnabled;
+    std::optional<bool> closePadsEnabled;
     bool autoTrim = false;
     bool lengthIsWidth = false;
     bool lengthIsWidthEnabled = true;
@@ -85,8 +92,10 @@ public:
     int RefreshInterval() const override { return refreshInterval; }
     bool OpenByShell() const override { return openByShell; }
     bool ClosePads() const override { return closePads; }
+    bool ClosePadsEnabled() const override { return closePadsEnabled.value_or(openByShell); }
     bool Iamawriter() const override { return iamawriter; }
     bool AutoSave() const override { return autoSave; }
+    bool AutoSaveEnabled() const override { return autoSaveEnabled.value_or(!openByShell); }
     bool AutoTrim() const override { return autoTrim; }
     bool LengthIsWidth() const override { return lengthIsWidth; }
     bool LengthIsWidthEnabled() const override { return lengthIsWidthEnabled; }

@@ -1,6 +1,7 @@
 // Measures the text search against a bare enumeration of the same folders, and
 // with and without a large library of other artists beside the searched one.
 // Prints "name: value" lines.
+#include "bench/BenchLibrary.h"
 #include "bench/BenchTiming.h"
 #include "lookup/Ranking.h"
 #include "lookup/TextSearch.h"
@@ -18,17 +19,9 @@
 
 namespace {
 
-constexpr int Albums = 100;
-constexpr int SongsPerAlbum = 100;
 constexpr int OtherArtists = 2000;
 constexpr int Rounds = 21;
 constexpr int RunsPerRound = 5;
-
-std::wstring Number(int value, int width)
-{
-    std::wstring text = std::to_wstring(value);
-    return std::wstring(static_cast<std::size_t>(std::max(0, width - static_cast<int>(text.size()))), L'0') + text;
-}
 
 // The same folders the search visits, with nothing done per entry.
 std::size_t BareEnumeration(const std::string& artistFolder)
@@ -67,20 +60,6 @@ double MedianTime(const std::function<void()>& work)
     return Median(times);
 }
 
-void BuildArtist(const ScratchFolder& library)
-{
-    for (int album = 1; album <= Albums; ++album) {
-        const std::wstring folder = L"Artist\\Album " + Number(album, 3) + L"\\";
-        library.MakeFolder(folder);
-        for (int song = 1; song <= SongsPerAlbum; ++song) {
-            // A few songs carry the searched title; the rest only look alike.
-            const bool needle = song == 50 && album % 25 == 0;
-            const std::wstring title = needle ? L"Needle in the Haystack" : L"Song number " + Number(song, 3);
-            library.MakeFile(folder + Number(song, 2) + L" - " + title + L".txt", "words");
-        }
-    }
-}
-
 } // namespace
 
 int main()
@@ -90,8 +69,8 @@ int main()
     ScratchFolder alone;
     ScratchFolder crowded;
     std::fprintf(stderr, "building %d x %d texts twice...\n", Albums, SongsPerAlbum);
-    BuildArtist(alone);
-    BuildArtist(crowded);
+    BuildArtist(alone, "words");
+    BuildArtist(crowded, "words");
     std::fprintf(stderr, "adding %d other artists...\n", OtherArtists);
     for (int artist = 1; artist <= OtherArtists; ++artist) {
         const std::wstring folder = L"Other artist " + Number(artist, 4) + L"\\";

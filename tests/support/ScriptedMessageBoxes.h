@@ -2,6 +2,7 @@
 
 #include "win/MessageBoxes.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,15 @@ public:
     int Show(HWND owner, const std::string& text, const std::string& caption, UINT type) override
     {
         shown.push_back({owner, text, caption, type});
+        if (onShow)
+            onShow(shown.back());
         return answer;
     }
 
     std::vector<Box> shown;
     int answer = IDOK;
+    // Runs while a box is open, as what a modal loop would dispatch.
+    std::function<void(const Box&)> onShow;
 
 private:
     MessageBoxHost* previous_;

@@ -1,7 +1,8 @@
 // A stand-in for the user's ".txt" editor. It appends to the file named by
 // SONVERA_STAND_IN_LOG one line with its process id and command line, shows
 // two top-level windows on its main thread, logs each close request they get
-// and ends when both are gone.
+// and ends when both are gone, or after a minute, so that a failed test
+// leaves nothing running.
 #include <windows.h>
 
 #include <string>
@@ -52,8 +53,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
                           instance, nullptr))
             ++openWindows;
     }
+    SetTimer(nullptr, 0, 60000, nullptr);
     MSG message;
-    while (openWindows > 0 && GetMessageA(&message, nullptr, 0, 0) > 0)
+    while (openWindows > 0 && GetMessageA(&message, nullptr, 0, 0) > 0 && message.message != WM_TIMER)
         DispatchMessageA(&message);
     return 0;
 }

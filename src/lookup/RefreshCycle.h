@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+class RefreshView;
+
+// The central job: find out what the player plays and put the matching text
+// in front of the user, or report why there is none. Drives the main window
+// through its view; reads the settings at the moment of each step.
+//
+// One refresh runs at a time. A refresh asked for while one is under way (a
+// timer tick or a command arriving while one of its boxes is open) is
+// remembered, and one more runs when the current one has finished. Only the
+// refresh that follows a file created for a song without text runs inside
+// the one that created it.
+class RefreshCycle {
+public:
+    explicit RefreshCycle(RefreshView& view) : view_(view) {}
+    RefreshCycle(const RefreshCycle&) = delete;
+    RefreshCycle& operator=(const RefreshCycle&) = delete;
+
+    void MenuRefreshClick();
+    // Refreshes when the player's line has changed since the last refresh.
+    void Timer1Timer();
+    // Shows the best of the files the last search found and not yet shown.
+    void MenuNextClick();
+
+    // The player's line at the last refresh that found the player, "NoAmp"
+    // after one that did not; empty before the first.
+    const std::string& LastPlayerTitle() const { return lastPlayerTitle_; }
+
+private:
+    void Refresh();
+    void AskAboutEdits();
+    bool ShowCandidate(std::size_t index);
+    void ReportMiss(int kind);
+    void EndMiss();
+
+    RefreshView& view_;
+    std::string lastPlayerTitle_;
+    bool refreshing_ = false;
+    bool pending_ = false;
+    bool creatingFile_ = false;
+};

@@ -1,0 +1,81 @@
+// Measures a whole refresh that shows a found 200-line text against its two
+// real costs, the search and one WM_SETTEXT of the same text, and a timer tick
+// whose player line has not changed. Prints "name: value" lines.
+#include "app/ApplicationWindow.h"
+#include "app/SonveraMain.h"
+#include "bench/BenchLibrary.h"
+#include "bench/BenchTiming.h"
+#include "lookup/TextSearch.h"
+#include "player/NowPlaying.h"
+#include "settings/SettingsSource.h"
+#include "support/ScratchRegistry.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int TextLines = 200;
+constexpr int Rounds = 31;
+constexpr int Ticks = 1000;
+
+std::string SongText()
+{
+    std::string text;
+    for (int line = 0; line < TextLines; ++line)
+        text += line % 9 == 8 ? "\r\n" : "Needles in the haystack, line " + std::to_string(line) + " of the song\r\n";
+    return text;
+}
+
+} // namespace
+
+int main()
+{
+    const ScratchMachineHive hive;
+    ScratchFolder library;
+    std::fprintf(stderr, "building %d x %d texts...\n", Albums, SongsPerAlbum);
+    const std::string text = SongText();
+    BuildArtist(library, text);
+
+    // The player: a window of its class in this process, playing the needle.
+    WNDCLASSA playerClass{};
+    playerClass.lpfnWndProc = DefWindowProcA;
+    playerClass.hInstance = GetModuleHandleA(nullptr);
+    playerClass.lpszClassName = "Winamp v1.x";
+    RegisterClassA(&playerClass);
+    HWND player = CreateWindowA("Winamp v1.x", "50. Artist - Needle in the Haystack - Winamp", WS_POPUP, 0, 0, 10, 10,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+
+    FixedSettings settings;
+    settings.textsPath = library.AnsiPath();
+    TApplication application(GetModuleHandleA(nullptr));
+    TSonveraMain main(application, settings);
+    const NowPlayingSong song{"Artist", "Needle in the Haystack"};
+
+    std::vector<double> refreshes;
+    std::vector<double> parts;
+    for (int round = 0; round < Rounds; ++round) {
+        refreshes.push_back(Time([&] { main.MenuRefreshClick(main.Window()); }));
+        parts.push_back(Time([&] {
+            CandidateList candidates;
+            SearchTexts(song, settings, candidates);
+            SetWindowTextA(main.Memo2(), text.c_str());
+        }));
+    }
+    const double tick = Time([&] {
+        for (int index = 0; index < Ticks; ++index)
+            main.Timer1Timer(main.Window());
+    });
+    const double refresh = Median(refreshes);
+    const double part = Median(parts);
+    std::printf("refresh_shows: %s\n", main.StatusText().c_str());
+    std::printf("refresh_ms: %.3f\n", refresh * 1000);
+    std::printf("search_and_settext_ms: %.3f\n", part * 1000);
+    std::printf("refresh_vs_parts: %.3f\n", refresh / part);
+    std::printf("timer_tick_unchanged_us: %.1f\n", tick / Ticks * 1e6);
+    DestroyWindow(player);
+    return 0;
+}

@@ -1,0 +1,198 @@
+#include "app/MainWindowFixture.h"
+#include "app/SonveraIds.h"
+#include "lookup/RefreshCycle.h"
+#include "support/Cp1251.h"
+#include "support/ScratchFolder.h"
+#include "support/SimPlayerProcess.h"
+#include "support/TextAssociation.h"
+
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+namespace {
+
+// The main window over a scratch texts folder beside one simulated player,
+// whose line each test sets as a song change would.
+class RefreshCycleTest : public MainWindowTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        playerFolder = new ScratchFolder;
+        player = new SimPlayerProcess(*playerFolder, {"--no-clock", "--title", "Winamp 2.91"});
+    }
+    static void TearDownTestSuite()
+    {
+        delete player;
+        delete playerFolder;
+    }
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        settings.textsPath = texts.AnsiPath();
+        CreateMain();
+    }
+
+    static void Plays(const std::wstring& title) { SetWindowTextA(player->MainWindow(), Cp1251(title).c_str()); }
+    void Tick() const { main->Timer1Timer(main->Window()); }
+    std::string Shown() const { return WindowTextOf(main->Memo2()); }
+    std::vector<std::string> BoxTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : boxes.shown)
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    ScratchFolder texts;
+    static inline ScratchFolder* playerFolder = nullptr;
+    static inline SimPlayerProcess* player = nullptr;
+};
+
+TEST_F(RefreshCycleTest, EachMissIsReportedOnceAndLeavesItsState)
+{
+    Plays(L"wInAmP 2.91");
+    main->PerformMenuClick(ID_MenuRefresh);
+    Tick();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].owner, nullptr);
+    EXPECT_EQ(boxes.shown[0].caption, Cp1251(L"Внимание!"));
+    EXPECT_EQ(main->StatusText(), Cp1251(L"Winamp не играет!"));
+    EXPECT_EQ(main->AnTCaption(), "");
+    EXPECT_FALSE(main->IsMenuItemEnabled(ID_MenuSaveText));
+
+    // A song with no text: its pattern, and the area open for a new text.
+    Plays(L"3. Up/Down - Why? No. - Winamp");
+    Tick();
+    const std::string missing = Cp1251(L"Нет такого ( ") + texts.AnsiPath() + "Up/Down\\*Why_ No.*.txt" +
+                                Cp1251(L" ) текста!");
+    EXPECT_EQ(BoxTexts().back(), missing);
+    EXPECT_EQ(boxes.shown.back().caption, Cp1251(L"Оп!"));
+    EXPECT_EQ(main->StatusText(), missing);
+    EXPECT_EQ(main->StatusHint(), missing);
+    EXPECT_EQ(main->AnTCaption(), "Up/Down - Why? No.");
+    EXPECT_TRUE(main->IsButtonEnabled(ID_SaveText));
+    SendMessageA(main->Memo2(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("typed"));
+    main->PerformMenuClick(ID_MenuSaveText);
+    EXPECT_EQ(texts.Read(L"Up_Down\\Why_ No..txt"), "typed");
+
+    // No player (none of the generation asked for), once, until it is back.
+    settings.ampVer = 1;
+    Tick();
+    Tick();
+    EXPECT_EQ(BoxTexts().back(), Cp1251(L"Winamp не запущен!"));
+    EXPECT_EQ(main->Refresh().LastPlayerTitle(), "NoAmp");
+    EXPECT_EQ(boxes.shown.size(), 3u);
+    settings.ampVer = 0;
+    Tick();
+    EXPECT_EQ(main->StatusText(), Cp1251(L"\\Up_Down\\Why_ No..txt"));
+    EXPECT_EQ(Shown(), "typed");
+}
+
+TEST_F(RefreshCycleTest, TheBestTextComesFirstTheNextCommandShowsTheOthersAndEditsAreAskedAbout)
+{
+    texts.MakeFile(L"Artist\\Live - Song.txt", "third");
+    texts.MakeFile(L"Artist\\Album\\A Song.txt", "second");
+    texts.MakeFile(L"Artist\\Song.txt", "first\nline");
+    Plays(L"1. Artist - Song - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(Shown(), "first\r\nline");
+    EXPECT_EQ(main->StatusText(), "\\Artist\\Song.txt");
+    for (const char* next : {"second", "third"}) {
+        EXPECT_TRUE(main->IsButtonEnabled(ID_ButtNext));
+        main->PerformButtonClick(ID_ButtNext);
+        EXPECT_EQ(Shown(), next);
+    }
+    EXPECT_FALSE(main->IsMenuItemEnabled(ID_MenuNext));
+    main->PerformButtonClick(ID_ButtNext);
+    EXPECT_EQ(Shown(), "third");
+
+    // A line that only grows is the same song; another one is asked about
+    // with the timer stopped, and dropped on No.
+    settings.autoSave = false;
+    settings.refreshOnTimer = true;
+    main->SetTimer1Running(true);
+    SendMessageA(main->Memo2(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("edit "));
+    Plays(L"1. Artist - Song - Winamp [Paused]");
+    Tick();
+    EXPECT_TRUE(boxes.shown.empty());
+    bool timerDuringQuestion = true;
+    boxes.answer = IDNO;
+    boxes.onShow = [&](const auto&) {
+        if (boxes.shown.size() == 1)
+            timerDuringQuestion = main->Timer1Enabled();
+    };
+    Plays(L"2. Artist - Other - Winamp");
+    Tick();
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown[0].text, Cp1251(L"Текст был изменен. Сохранить?"));
+    EXPECT_EQ(boxes.shown[0].owner, main->Window());
+    EXPECT_EQ(boxes.shown[0].type, UINT{MB_YESNO});
+    EXPECT_FALSE(timerDuringQuestion);
+    EXPECT_TRUE(main->Timer1Enabled());
+    EXPECT_EQ(texts.Read(L"Artist\\Live - Song.txt"), "third");
+
+    // Silent: dropped without a question.
+    boxes.shown.clear();
+    settings.silentMode = true;
+    Plays(L"1. Artist - Song - Winamp");
+    Tick();
+    SendMessageA(main->Memo2(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("edit "));
+    Plays(L"3. Artist - Song - Winamp");
+    Tick();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(texts.Read(L"Artist\\Song.txt"), "first\nline");
+}
+
+TEST_F(RefreshCycleTest, ASongChangeWhileABoxIsOpenIsShownOnceAfterIt)
+{
+    texts.MakeFile(L"Artist\\Song.txt", "words");
+    Plays(L"1. Nobody - Nothing - Winamp");
+    boxes.onShow = [&](const auto&) {
+        Plays(L"2. Artist - Song - Winamp");
+        Tick();
+        Tick();
+    };
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(main->ran, (std::vector<std::string>{"MenuRefreshClick", "MenuRefreshClick", "MenuRefreshClick"}));
+    EXPECT_EQ(Shown(), "words");
+    EXPECT_EQ(main->StatusText(), "\\Artist\\Song.txt");
+}
+
+TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIsNotRetried)
+{
+    const TextAssociation association(true);
+    SetEnvironmentVariableA("SONVERA_STAND_IN_LOG", (texts.AnsiPath() + "editor.log").c_str());
+    settings.openByShell = true;
+    settings.iamawriter = true;
+    Plays(L"4. Nobody - New - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(texts.Read(L"Nobody\\New.txt"), "");
+    ASSERT_TRUE(StandInShowsBothWindows(main->EditorProcess));
+    EXPECT_EQ(BoxTexts().size(), 1u);
+    CloseExternalEditor(true, main->EditorProcess);
+
+    boxes.shown.clear();
+    settings.textsPath = texts.AnsiPath() + "missing\\";
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(BoxTexts().size(), 2u);
+    EXPECT_EQ(BoxTexts().back(), Cp1251(L"Невозможно создать директорию."));
+    SetEnvironmentVariableA("SONVERA_STAND_IN_LOG", nullptr);
+}
+
+TEST_F(RefreshCycleTest, AFoundFileThatCannotBeReadEndsTheRefreshWithTheStandardReport)
+{
+    texts.MakeFolder(L"Dir\\Song.txt");
+    main->SetStatusText("before");
+    Plays(L"5. Dir - Song - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Cannot open file " + texts.AnsiPath() + "Dir\\Song.txt.");
+    EXPECT_EQ(boxes.shown[0].type, UINT{MB_OK | MB_ICONSTOP});
+    EXPECT_EQ(main->CurrentTextFile, texts.AnsiPath() + "Dir\\Song.txt");
+    EXPECT_EQ(main->Candidates.size(), 1u);
+    EXPECT_EQ(main->StatusText(), "before");
+}
+
+} // namespace
