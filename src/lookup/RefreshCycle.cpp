@@ -88,7 +88,8 @@ void RefreshCycle::Refresh()
     view_.CurrentTextFile.clear();
     view_.Song = {};
     view_.SetAnTCaption({});
-    SetMemoText(view_.Memo2(), {});
+    // The text area is emptied where the refresh ends without loading a text
+    // into it: emptying a long text costs as much as loading one.
     view_.Candidates.clear();
     view_.EnableNextCommands(false);
 
@@ -145,10 +146,12 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
     view_.CurrentTextFile = view_.Candidates[index];
     view_.EnableSaveCommands(!settings.OpenByShell());
     if (settings.OpenByShell()) {
+        SetMemoText(view_.Memo2(), {});
         OpenInExternalEditor(view_.CurrentTextFile, settings.ClosePads(), view_.EditorProcess);
     } else {
         const std::optional<std::string> text = ReadWholeFile(view_.CurrentTextFile);
         if (!text) {
+            SetMemoText(view_.Memo2(), {});
             ReportError(view_.Window(), "Cannot open file " + view_.CurrentTextFile);
             return false;
         }
@@ -164,6 +167,7 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
 void RefreshCycle::ReportMiss(int kind)
 {
     const SettingsSource& settings = view_.Settings();
+    SetMemoText(view_.Memo2(), {});
     const bool boxes = !settings.SilentMode();
     if (kind == PlayerNotRunning) {
         const std::string message = LoadResourceString(IDS_PlayerNotRunning);

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int TextLines = 200;
-constexpr int Rounds = 31;
+constexpr int Rounds = 61;
 constexpr int Ticks = 1000;
 
 std::string SongText()
