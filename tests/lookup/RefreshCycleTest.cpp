@@ -144,6 +144,27 @@ TEST_F(RefreshCycleTest, TheBestTextComesFirstTheNextCommandShowsTheOthersAndEdi
     EXPECT_EQ(texts.Read(L"Artist\\Song.txt"), "first\nline");
 }
 
+TEST_F(RefreshCycleTest, APlayerThatClosedDuringTheSaveQuestionCountsAsNotRunning)
+{
+    // A player of the other generation, in this process, so that it can go.
+    settings.ampVer = 1;
+    settings.autoSave = false;
+    WNDCLASSA playerClass{};
+    playerClass.lpfnWndProc = DefWindowProcA;
+    playerClass.hInstance = GetModuleHandleA(nullptr);
+    playerClass.lpszClassName = "STUDIO";
+    RegisterClassA(&playerClass);
+    HWND studio = CreateWindowA("STUDIO", "1. A - B (0:01/3:00)", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(main->Memo2(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("edit"));
+    boxes.answer = IDNO;
+    boxes.onShow = [&](const auto&) { DestroyWindow(studio); };
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(BoxTexts().back(), Cp1251(L"Winamp не запущен!"));
+    EXPECT_EQ(main->Refresh().LastPlayerTitle(), "NoAmp");
+    UnregisterClassA("STUDIO", GetModuleHandleA(nullptr));
+}
+
 TEST_F(RefreshCycleTest, ASongChangeWhileABoxIsOpenIsShownOnceAfterIt)
 {
     texts.MakeFile(L"Artist\\Song.txt", "words");
