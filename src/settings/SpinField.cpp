@@ -1,0 +1,130 @@
+#include "settings/SpinField.h"
+
+#include "settings/SpinRules.h"
+#include "win/WindowProcedure.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr char ClassName[] = "TSpinField";
+constexpr int ButtonsWidth = 15;
+
+char DecimalSeparator()
+{
+    char separator[4] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+    return separator[0] ? separator[0] : '.';
+}
+
+} // namespace
+
+SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int maximum, int maxLength,
+                     std::function<void()> onChange)
+    : minimum_(minimum), maximum_(maximum), onChange_(std::move(onChange))
+{
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA windowClass{};
+    if (!GetClassInfoA(instance, ClassName, &windowClass)) {
+        windowClass.lpfnWndProc = WindowProcedure<SpinField>;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = ClassName;
+        RegisterClassA(&windowClass);
+    }
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, width, height,
+                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
+                            width - ButtonsWidth, height, window_, nullptr, instance, nullptr);
+    buttons_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, width - ButtonsWidth, 0, ButtonsWidth,
+                               height, window_, nullptr, instance, nullptr);
+    if (maxLength > 0)
+        SendMessageA(edit_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+    SendMessageA(edit_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpinField::EditProcedure)));
+}
+
+SpinField::~SpinField()
+{
+    if (window_)
+        DestroyWindow(window_);
+}
+
+int SpinField::Value() const
+{
+    return SpinValueOf(Text(), minimum_, maximum_);
+}
+
+void SpinField::SetValue(int value)
+{
+    const std::string text = std::to_string(ClampSpinValue(value, minimum_, maximum_));
+    if (text != Text())
+        SetWindowTextA(edit_, text.c_str());
+}
+
+void SpinField::SetRange(int minimum, int maximum)
+{
+    minimum_ = minimum;
+    maximum_ = maximum;
+}
+
+std::string SpinField::Text() const
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit_)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void SpinField::Step(int delta)
+{
+    SetValue(ClampSpinValue(static_cast<long long>(Value()) + delta, minimum_, maximum_));
+}
+
+LRESULT SpinField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (reinterpret_cast<HWND>(lParam) == edit_ && HIWORD(wParam) == EN_CHANGE && onChange_)
+            onChange_();
+        else if (reinterpret_cast<HWND>(lParam) == edit_ && HIWORD(wParam) == EN_KILLFOCUS)
+            SetValue(Value());
+        return 0;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.hwndFrom == buttons_ && header.code == UDN_DELTAPOS) {
+            // The buttons count downwards from the top one; the field counts up.
+            Step(reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta < 0 ? 1 : -1);
+            return TRUE;
+        }
+        return 0;
+    }
+    case WM_SETFONT:
+        SendMessageA(edit_, WM_SETFONT, wParam, lParam);
+        return 0;
+    case WM_ENABLE:
+        EnableWindow(edit_, wParam != 0);
+        EnableWindow(buttons_, wParam != 0);
+        return 0;
+    default:
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    auto* self = reinterpret_cast<SpinField*>(GetWindowLongPtrA(edit, GWLP_USERDATA));
+    if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
+        self->Step(wParam == VK_UP ? 1 : -1);
+        return 0;
+    }
+    if (message == WM_CHAR && !SpinAcceptsKey(static_cast<char>(wParam), DecimalSeparator())) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    return CallWindowProcA(self->editProcedure_, edit, message, wParam, lParam);
+}
