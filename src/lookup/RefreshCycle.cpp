@@ -50,12 +50,18 @@ void RefreshCycle::MenuRefreshClick()
         Refresh();
         return;
     }
-    refreshing_ = true;
+    // An error that ends a refresh must not leave every later one waiting.
+    struct Running {
+        bool& flag;
+        explicit Running(bool& running) : flag(running) { flag = true; }
+        ~Running() { flag = false; }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+    } running(refreshing_);
     do {
         pending_ = false;
         Refresh();
     } while (pending_);
-    refreshing_ = false;
 }
 
 void RefreshCycle::Timer1Timer()
