@@ -30,12 +30,12 @@ void ShowFailure(const SongTextView& view, UINT text, UINT caption)
 
 bool WriteCurrentText(SongTextView& view)
 {
-    const SettingsSource& settings = view.Settings();
-    const std::string folder = ArtistFolderOf(view.Song, settings);
-
     const std::string status = view.StatusText();
     if (status == LoadResourceString(IDS_PlayerNotRunning) || status == LoadResourceString(IDS_PlayerNotPlaying))
         return false;
+
+    const SettingsSource& settings = view.Settings();
+    const std::string folder = ArtistFolderOf(view.Song, settings);
 
     if (!IsFolder(folder) && !CreateDirectoryA(folder.c_str(), nullptr) && !IsFolder(folder)) {
         ShowFailure(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);

@@ -41,13 +41,13 @@ void SetMemoText(HWND memo, const std::string& text)
 
 void RefreshCycle::MenuRefreshClick()
 {
-    if (refreshing_ && !creatingFile_) {
-        pending_ = true;
-        return;
-    }
     if (creatingFile_) {
         creatingFile_ = false;
         Refresh();
+        return;
+    }
+    if (refreshing_) {
+        pending_ = true;
         return;
     }
     // An error that ends a refresh must not leave every later one waiting.

@@ -79,10 +79,11 @@ std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::st
     return std::nullopt;
 }
 
-void SetKeptAttributes(const std::string& path, DWORD attributes)
+// The attributes we keep, as the system takes them: "normal" stands for none.
+DWORD AttributeFlags(DWORD attributes)
 {
     attributes &= KeptAttributes;
-    SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
 // A rename over the old file, which the file system does in one step. Not
@@ -112,21 +113,20 @@ bool WriteWholeFile(const std::string& path, std::string_view contents)
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
 
-    // The new file is born with the old one's attributes but read-only, which
-    // would keep it from being written and the old one from being replaced.
+    // The new file is born with all of the old one's attributes but
+    // read-only, which would keep the old one from being replaced.
     const DWORD kept = exists ? attributes & KeptAttributes : 0;
     const bool readOnly = kept & FILE_ATTRIBUTE_READONLY;
-    const DWORD unlocked = kept & ~FILE_ATTRIBUTE_READONLY;
-    const std::optional<std::string> temporary =
-        WriteTemporaryBeside(path, contents, unlocked ? unlocked : FILE_ATTRIBUTE_NORMAL);
+    const DWORD unlocked = AttributeFlags(kept & ~FILE_ATTRIBUTE_READONLY);
+    const std::optional<std::string> temporary = WriteTemporaryBeside(path, contents, unlocked);
     if (!temporary)
         return false;
     if (readOnly)
-        SetKeptAttributes(path, unlocked);
+        SetFileAttributesA(path.c_str(), unlocked);
     const bool swapped = SwapIn(*temporary, path);
     if (!swapped)
         DeleteFileA(temporary->c_str());
     if (readOnly)
-        SetKeptAttributes(path, kept);
+        SetFileAttributesA(path.c_str(), AttributeFlags(kept));
     return swapped;
 }
