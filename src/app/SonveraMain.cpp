@@ -1,6 +1,7 @@
 #include "app/SonveraMain.h"
 
 #include "app/AboutPanel.h"
+#include "app/MainWindowLayout.h"
 #include "app/ApplicationWindow.h"
 #include "app/ResourceLoading.h"
 #include "app/SonveraIds.h"
@@ -12,6 +13,7 @@
 #include "player/PlayerLink.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsSource.h"
+#include "win/Fonts.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowProcedure.h"
 
@@ -26,28 +28,12 @@
 
 namespace {
 
-constexpr char ClassName[] = "TSonveraMain";
-constexpr char PanelClassName[] = "TSonveraPanel";
+using namespace MainWindowLayout;
 
-constexpr int DefaultWidth = 200;
-constexpr int DefaultHeight = 300;
-constexpr int ToolBarHeight = 29;
-constexpr int ToolBarButtonWidth = 20;
-constexpr int ToolBarButtonHeight = 21;
-constexpr int ToolBarIconSide = 18;
-// Below the toolbar's two-pixel top edge, so that 4 + 21 + 4 pixels fill its height.
-constexpr int ToolBarTopMargin = 2;
-constexpr int SplitterWidth = 5;
-constexpr int WinampCtrlPanelWidth = 73;
-constexpr int WinampCtrlPanelHeight = 21;
-constexpr int PlayerButtonWidth = 13;
-constexpr int PlayerButtonHeight = 9;
-constexpr RECT Bevel1Bounds{41, 2, 46, 19};
-constexpr int Panel1Height = 20;
-constexpr int StatusBarHeight = 19;
+constexpr char ClassName[] = "TSonveraMain";
+
 // Where the about panel lies in the client area until it first floats.
 constexpr POINT AboutMeCorner{165, 101};
-constexpr UINT_PTR Timer1Id = 1;
 // Far beyond any song text, and beyond the rich edit's default of 32,767
 // characters, after which the user could no longer type.
 constexpr LPARAM Memo2TextLimit = 0x7FFFFFF0;
@@ -176,24 +162,6 @@ std::string WindowText(HWND window)
     const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(length, 0)));
     return text;
-}
-
-int PointsToPixels(int points)
-{
-    HDC screen = GetDC(nullptr);
-    const int pixels = MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)
-{
-    LOGFONTA font = {};
-    font.lfHeight = -pixelHeight;
-    font.lfWeight = weight;
-    font.lfCharSet = DEFAULT_CHARSET;
-    face.copy(font.lfFaceName, sizeof font.lfFaceName - 1);
-    return UniqueGdiObject(CreateFontIndirectA(&font));
 }
 
 // A 32-bit top-down bitmap of side × side, transparent, with `icon` in its
@@ -384,6 +352,10 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<NMHDR*>(lParam));
         break;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == anT_)
+            return LabelColours(reinterpret_cast<HDC>(wParam));
+        break;
     case WM_DRAWITEM:
         OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -483,8 +455,9 @@ void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
 void TSonveraMain::SetTimer1Running(bool running)
 {
     timer1Enabled_ = running;
+    timer1Interval_ = running ? static_cast<UINT>(std::clamp(settings_->RefreshInterval(), 1, 99)) * 1000 : 0;
     if (running)
-        SetTimer(window_, Timer1Id, static_cast<UINT>(std::clamp(settings_->RefreshInterval(), 1, 99)) * 1000, nullptr);
+        SetTimer(window_, Timer1Id, timer1Interval_, nullptr);
     else
         KillTimer(window_, Timer1Id);
 }
@@ -516,9 +489,11 @@ void TSonveraMain::OnDestroy()
 
 void TSonveraMain::CreateFonts()
 {
-    windowFont_ = MakeFont("MS Sans Serif", 11, FW_NORMAL);
+    windowFont_ = MakeFormFont();
     anTFont_ = MakeFont("Arial", PointsToPixels(settings_->AnTFontSize()), FW_BOLD);
-    memoFont_ = MakeFont(settings_->FontBox(), PointsToPixels(settings_->MemoFontSize()), FW_NORMAL);
+    memoFace_ = settings_->FontBox();
+    memoPoints_ = settings_->MemoFontSize();
+    memoFont_ = MakeFont(memoFace_, PointsToPixels(memoPoints_), FW_NORMAL);
 }
 
 void TSonveraMain::CreateToolBar()
@@ -535,7 +510,7 @@ void TSonveraMain::CreateToolBar()
     SendMessageA(toolBar1_, TB_SETPADDING, 0,
                  MAKELPARAM(ToolBarButtonWidth - ToolBarIconSide, ToolBarButtonHeight - ToolBarIconSide));
     SendMessageA(toolBar1_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToolBarButtonWidth, ToolBarButtonHeight));
-    SendMessageA(toolBar1_, TB_SETINDENT, 1, 0);
+    SendMessageA(toolBar1_, TB_SETINDENT, ToolBarBorderWidth, 0);
 
     toolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
     disabledToolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
@@ -638,6 +613,9 @@ void TSonveraMain::CreateHints()
         tool.lpszText = const_cast<char*>(text.c_str());
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     };
+    // Like the window's own hints, the toolbar's stay above it, also when it stays on top.
+    SetWindowPos(reinterpret_cast<HWND>(SendMessageA(toolBar1_, TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     hints_ = makeTooltip();
     for (const PlayerButton& button : PlayerButtons)
         addTool(hints_, winampCtrlPanel_, GetDlgItem(winampCtrlPanel_, static_cast<int>(button.id)),
@@ -661,11 +639,11 @@ void TSonveraMain::Layout()
         top += ToolBarHeight;
     }
     if (HasVisibleStyle(panel1_)) {
-        MoveWindow(panel1_, 0, top, width, Panel1Height, TRUE);
+        MoveWindow(panel1_, 0, top, width, panel1Height_, TRUE);
         RECT inside = {};
         GetClientRect(panel1_, &inside);
         MoveWindow(anT_, 0, 0, inside.right, inside.bottom, TRUE);
-        top += Panel1Height;
+        top += panel1Height_;
     }
     if (HasVisibleStyle(statusBar_)) {
         bottom = std::max(top, bottom - StatusBarHeight);
@@ -938,7 +916,8 @@ void TSonveraMain::MenuWinampJumpClick(HWND)
 
 void TSonveraMain::MenuOptionsClick(HWND)
 {
-    // The options window comes with the settings.
+    if (optionsCommand_)
+        optionsCommand_();
 }
 
 void TSonveraMain::MenuArtistInfoClick(HWND)

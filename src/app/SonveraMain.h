@@ -1,12 +1,15 @@
 #pragma once
 
 #include "lookup/RefreshView.h"
+#include "settings/MainWindowLook.h"
+#include "app/MainWindowLayout.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,7 +26,7 @@ class TApplication;
 // Handlers carry the names the rest of the program knows them by; each takes
 // the sender of its event. The click handlers are virtual so that tests can
 // watch which of them a click reaches.
-class TSonveraMain : public RefreshView {
+class TSonveraMain : public RefreshView, public MainWindowLook {
 public:
     // Reads its settings from `settings` at the moment of each use; the
     // object must outlive the window or be replaced through UseSettings.
@@ -121,13 +124,35 @@ public:
     const std::string& StatusHint() const { return statusHint_; }
 
     // Pop-up hints of the toolbar, the player buttons and the label.
-    void SetShowHint(bool shown);
-    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool shown) override;
+    bool ShowHint() const override { return showHint_; }
 
-    bool Timer1Enabled() const { return timer1Enabled_; }
+    bool Timer1Enabled() const override { return timer1Enabled_; }
+    // The period the timer runs with, in milliseconds; 0 while it is stopped.
+    UINT Timer1Interval() const { return timer1Interval_; }
     void SetTimer1Running(bool running) override;
     void EnableNextCommands(bool enabled) override;
     void EnableSaveCommands(bool enabled) override;
+
+    // What the options change; in SonveraMainLook.cpp.
+    void ShowPart(Part part, bool shown) override;
+    bool IsPartShown(Part part) const override;
+    int PartExtent(Part part) const override;
+    EditorModeLayout EditorModeMetrics() const override;
+    void ShowTextView(bool shown) override;
+    void SetToolWindowFrame(bool tool) override;
+    void EnableTextCommands(bool enabled) override;
+    void EnablePlaylistCommands(bool enabled) override;
+    void SetMemoFontFace(const std::string& face) override;
+    void SetMemoFontSize(int points) override;
+    void SetMemoWordWrap(bool wrap) override;
+    void SetLabelFontSize(int points) override;
+    void SetLabelColours(COLORREF text, COLORREF panel) override;
+    COLORREF LabelTextColour() const { return anTInk_; }
+    COLORREF LabelPanelColour() const { return panel1Colour_; }
+
+    // What "Настройки..." and the toolbar's options button run.
+    void SetOptionsCommand(std::function<void()> command) { optionsCommand_ = std::move(command); }
 
     // The song text cycle: refresh, timer and next command.
     RefreshCycle& Refresh() const { return *refresh_; }
@@ -152,6 +177,8 @@ private:
     void CreateStatusBar();
     void CreateHints();
     void Layout();
+    void ApplyMemoFont();
+    LRESULT LabelColours(HDC context) const;
     void ApplyStoredGeometry();
     POINT ClientPointOnScreen(int x, int y) const;
     bool IsToolBarButton(UINT button) const;
@@ -188,4 +215,12 @@ private:
     std::string creationError_;
     bool showHint_ = true;
     bool timer1Enabled_ = false;
+    UINT timer1Interval_ = 0;
+    std::string memoFace_;
+    int memoPoints_ = 0;
+    int panel1Height_ = MainWindowLayout::Panel1Height;
+    COLORREF anTInk_ = GetSysColor(COLOR_BTNTEXT);
+    COLORREF panel1Colour_ = GetSysColor(COLOR_BTNFACE);
+    UniqueGdiObject panel1Brush_{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
+    std::function<void()> optionsCommand_;
 };

@@ -43,7 +43,7 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
                                height, window_, nullptr, instance, nullptr);
     if (maxLength > 0)
         SendMessageA(edit_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-    SendMessageA(edit_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    SendMessageA(window_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
     SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProcedure_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpinField::EditProcedure)));
@@ -105,6 +105,8 @@ LRESULT SpinField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETFONT:
         SendMessageA(edit_, WM_SETFONT, wParam, lParam);
+        // A new font brings the font's own margins; narrow fields need their two digits whole.
+        SendMessageA(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
         return 0;
     case WM_ENABLE:
         EnableWindow(edit_, wParam != 0);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+// Sizes of the main window's parts, shared by its files.
+namespace MainWindowLayout {
+
+inline constexpr char PanelClassName[] = "TSonveraPanel";
+inline constexpr int DefaultWidth = 200;
+inline constexpr int DefaultHeight = 300;
+inline constexpr int ToolBarHeight = 29;
+inline constexpr int ToolBarButtonWidth = 20;
+inline constexpr int ToolBarButtonHeight = 21;
+inline constexpr int ToolBarIconSide = 18;
+// Below the toolbar's two-pixel top edge, so that 4 + 21 + 4 pixels fill its height.
+inline constexpr int ToolBarTopMargin = 2;
+inline constexpr int SplitterWidth = 5;
+inline constexpr int WinampCtrlPanelWidth = 73;
+inline constexpr int WinampCtrlPanelHeight = 21;
+inline constexpr int PlayerButtonWidth = 13;
+inline constexpr int PlayerButtonHeight = 9;
+inline constexpr RECT Bevel1Bounds{41, 2, 46, 19};
+inline constexpr int Panel1Height = 20;
+inline constexpr int StatusBarHeight = 19;
+inline constexpr int ToolBarBorderWidth = 1;
+inline constexpr UINT_PTR Timer1Id = 1;
+
+} // namespace MainWindowLayout

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+// The controls of the options window, tab by tab, as data: the window makes
+// each from its row.
+
+// Control identifiers, each named after its setting or control.
+enum OptionId : int {
+    NoOptionId = 0,
+    TextsPathId = 100,
+    BrowsePathId,
+    RefreshOnTimerId,
+    RefreshIntervalId,
+    SilentModeId,
+    LengthIsWidthId,
+    MaxLabelId,
+    MinMemoWidthId,
+    MaxMemoWidthId,
+    AmpVerId,
+    AmpVerFirstButtonId,
+    AmpVerSecondButtonId,
+    UseAnTWidthId,
+    ShowToolBarId,
+    ShowStatusBarId,
+    ShowAnTId,
+    StayOnTopId,
+    ControlWinampId,
+    ShowHintsId,
+    AnTFontSizeId,
+    AnTColorId,
+    FontBoxId,
+    MemoFontSizeId,
+    OpenByShellId,
+    IamawriterId,
+    ClosePadsId,
+    AutoSaveId,
+    AutoTrimId,
+    SpecialLeftId,
+    SpecialSymId,
+    SpecialRightId,
+};
+
+enum class ControlKind {
+    Frame,
+    TextField,
+    PushButton,
+    CheckBox,
+    // A width of 0 fits the text; a wrapping label of width 0 spans the page.
+    Label,
+    WrappingLabel,
+    SpinField,
+    // A frame with two radio buttons: the caption, then the buttons' captions
+    // under the next two string identifiers.
+    RadioGroup,
+    ColourGrid,
+    FontList,
+    ArrowBox,
+    SymbolBox,
+    HorizontalLine,
+    VerticalLine,
+};
+
+struct OptionControl {
+    OptionId id;
+    ControlKind kind;
+    // Within the page; a negative top counts from the page's bottom edge.
+    int left, top, width, height;
+    UINT caption;
+    UINT hint;
+    // Check state, number or selected button as designed.
+    int initial;
+    bool enabled;
+    int minimum;
+    int maximum;
+    int maxLength;
+};
+
+struct OptionPage {
+    UINT caption;
+    std::span<const OptionControl> controls;
+};
+
+// "Работа", "Вид", "Редактор", "Файлы".
+std::span<const OptionPage> OptionPages();

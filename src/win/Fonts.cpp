@@ -1,0 +1,30 @@
+#include "win/Fonts.h"
+
+#include <windows.h>
+
+int PointsToPixels(int points)
+{
+    HDC screen = GetDC(nullptr);
+    const int pixels = MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)
+{
+    LOGFONTA font = {};
+    if (face == "Default")
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    else
+        face.copy(font.lfFaceName, sizeof font.lfFaceName - 1);
+    font.lfHeight = -pixelHeight;
+    font.lfWidth = 0;
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    return UniqueGdiObject(CreateFontIndirectA(&font));
+}
+
+UniqueGdiObject MakeFormFont()
+{
+    return MakeFont("MS Sans Serif", PointsToPixels(8), FW_NORMAL);
+}
