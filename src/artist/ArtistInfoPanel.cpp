@@ -1,9 +1,9 @@
 #include "artist/ArtistInfoPanel.h"
 
-#include "app/PanelResources.h"
-#include "app/ResourceLoading.h"
+#include "artist/ArtistInfoIds.h"
 #include "win/FloatingPanel.h"
 #include "win/MessageBoxes.h"
+#include "win/ResourceString.h"
 #include "win/WindowProcedure.h"
 
 #include <commctrl.h>
