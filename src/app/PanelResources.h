@@ -1,9 +1,9 @@
 #ifndef SONVERA_PANEL_RESOURCES_H
 #define SONVERA_PANEL_RESOURCES_H
 
-/* Resource and control identifiers of the about panel and the artist info
-   panel. Read by the resource compiler too, so plain defines only. The block
-   4100-4199 is theirs. */
+/* Resource and control identifiers of the about panel. Read by the resource
+   compiler too, so plain defines only. The block 4100-4199 belongs to the
+   floating panels; the artist info panel's are in artist/ArtistInfoIds.h. */
 
 #define IDR_ABOUT_PICTURE 4100
 #define IDR_ABOUT_PROGRAM 4101
@@ -15,19 +15,11 @@
 #define IDS_ABOUT_TAB_SONVERA 4112
 #define IDS_ABOUT_TAB_VERSION 4113
 #define IDS_ABOUT_TAB_THANKS 4114
-#define IDS_ARTIST_INFO_CAPTION 4115
-#define IDS_INFOR_MEMO_HINT 4116
-
-#define IDM_ARTIST_INFO_POPUP 4120
-#define IDM_INFOR_MEMO_REFRESH 4121
-#define IDM_INFOR_MEMO_SAVE 4122
-#define IDM_INFOR_MEMO_CLOSE 4123
 
 #define IDC_ABOUT_TABS 4130
 #define IDC_ABOUT_PICTURE 4131
 #define IDC_ABOUT_PROGRAM 4132
 #define IDC_ABOUT_HISTORY 4133
 #define IDC_ABOUT_THANKS 4134
-#define IDC_INFOR_MEMO 4135
 
 #endif

@@ -330,7 +330,8 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             CreateStatusBar();
             CreateHints();
             aboutMe_ = std::make_unique<AboutPanel>(window_);
-            artistInfo_ = std::make_unique<ArtistInfoPanel>(window_);
+            artistInfo_ = std::make_unique<ArtistInfoPanel>(
+                window_, [this] { return ArtistInfoFileOf(settings_->TextsPath(), Song.SongArtist); });
         } catch (const std::exception& error) {
             creationError_ = error.what();
             return -1;
@@ -922,13 +923,7 @@ void TSonveraMain::MenuOptionsClick(HWND)
 
 void TSonveraMain::MenuArtistInfoClick(HWND)
 {
-    // A second command neither moves the panel nor reloads it. Loading the
-    // artist's file comes with the panel's own commands.
-    if (artistInfo_->IsVisible())
-        return;
-    RECT memo = {};
-    GetWindowRect(memo2_, &memo);
-    artistInfo_->Show(POINT{memo.left, memo.top});
+    artistInfo_->ShowReloaded(memo2_);
 }
 
 void TSonveraMain::MenuSonveraInfoClick(HWND)

@@ -1,26 +1,52 @@
 #include "artist/ArtistInfoPanel.h"
 
-#include "app/PanelResources.h"
-#include "app/ResourceLoading.h"
+#include "artist/ArtistInfoIds.h"
+#include "editing/TextLines.h"
+#include "win/FileText.h"
 #include "win/FloatingPanel.h"
 #include "win/MessageBoxes.h"
+#include "win/ResourceString.h"
 #include "win/WindowProcedure.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include <exception>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr char ClassName[] = "SonveraArtistInfoPanel";
 constexpr SIZE ClientSize{200, 200};
+// What the memo holds, typed or loaded: far beyond any notes about an artist,
+// and short of the sizes at which an edit control grows sluggish.
+constexpr WPARAM MemoCapacity = 4 << 20;
+
+bool IsFile(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+std::string WindowText(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 } // namespace
 
-ArtistInfoPanel::ArtistInfoPanel(HWND mainWindow)
+ArtistInfoPanel::ArtistInfoPanel(HWND mainWindow, InfoFileSource infoFile) : infoFile_(std::move(infoFile))
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     menu_.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_ARTIST_INFO_POPUP)));
@@ -52,6 +78,7 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     if (!memo_)
         throw std::runtime_error("Cannot create the artist info memo");
     SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(memo_, EM_SETLIMITTEXT, MemoCapacity, 0);
     // The edit control would offer its own menu (Undo, Cut, ...); the memo
     // hands right clicks to the panel instead.
     SetWindowLongPtrA(memo_, GWLP_USERDATA, GetWindowLongPtrA(memo_, GWLP_WNDPROC));
@@ -74,6 +101,16 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void ArtistInfoPanel::ShowReloaded(HWND firstPlace)
+{
+    if (IsVisible())
+        return;
+    InforMemoRefreshClick();
+    RECT place{};
+    GetWindowRect(firstPlace, &place);
+    Show(POINT{place.left, place.top});
+}
+
 void ArtistInfoPanel::Show(POINT screenTopLeft)
 {
     if (!placed_) {
@@ -92,6 +129,33 @@ void ArtistInfoPanel::Hide()
 bool ArtistInfoPanel::IsVisible() const
 {
     return window_ && IsWindowVisible(window_);
+}
+
+void ArtistInfoPanel::InforMemoRefreshClick()
+{
+    if (!infoFile_)
+        return;
+    const ArtistInfoFile file = infoFile_();
+    if (!file.insideTextsFolder || !IsFile(file.path))
+        return;
+    const std::optional<std::string> contents = ReadWholeFile(file.path);
+    if (!contents)
+        throw std::runtime_error("Cannot open file " + file.path);
+    const std::string text = WithCrLfLineBreaks(*contents);
+    const auto capacity = static_cast<std::size_t>(SendMessageA(memo_, EM_GETLIMITTEXT, 0, 0));
+    if (text.size() > capacity || !SetWindowTextA(memo_, text.c_str()))
+        throw std::runtime_error("Text exceeds memo capacity");
+}
+
+void ArtistInfoPanel::InforMemoSaveClick()
+{
+    if (!infoFile_)
+        return;
+    const ArtistInfoFile file = infoFile_();
+    // The whole-file write would replace a read-only file; the user marked it
+    // so that it stays as it is.
+    if (!file.insideTextsFolder || IsReadOnly(file.path) || !WriteWholeFile(file.path, WindowText(memo_)))
+        throw std::runtime_error("Cannot create file " + file.path);
 }
 
 HMENU ArtistInfoPanel::ContextMenu() const
@@ -114,12 +178,10 @@ void ArtistInfoPanel::Command(int id)
 {
     switch (id) {
     case IDM_INFOR_MEMO_REFRESH:
-        if (refresh_)
-            refresh_();
+        InforMemoRefreshClick();
         break;
     case IDM_INFOR_MEMO_SAVE:
-        if (save_)
-            save_();
+        InforMemoSaveClick();
         break;
     case IDM_INFOR_MEMO_CLOSE:
         Hide();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "artist/ArtistInfoPath.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -8,19 +9,35 @@
 
 // The artist info panel (`ArtistInfo`): a floating tool window holding the
 // memo `InforMemo`, whose context menu `ArtistInfoPopup` reloads, saves or
-// closes it. Reloading and saving are the main window's business and reach it
-// through the handlers it sets; closing hides the panel.
+// closes it. The panel is not tied to the song: it reads and writes the notes
+// file of the artist of the moment only when the user asks, and keeps its text
+// (an earlier artist's, or the user's typing) until then.
 class ArtistInfoPanel {
 public:
-    explicit ArtistInfoPanel(HWND mainWindow);
+    // Names the notes file at the moment of each command.
+    using InfoFileSource = std::function<ArtistInfoFile()>;
+
+    explicit ArtistInfoPanel(HWND mainWindow, InfoFileSource infoFile = {});
     ~ArtistInfoPanel();
     ArtistInfoPanel(const ArtistInfoPanel&) = delete;
     ArtistInfoPanel& operator=(const ArtistInfoPanel&) = delete;
 
+    // The show command: nothing while the panel is visible; otherwise reloads
+    // it and shows it, the first time over the top-left corner of `firstPlace`.
+    // A reload that fails ends the command with the panel hidden.
+    void ShowReloaded(HWND firstPlace);
     // Shows the panel: with its top-left corner at `screenTopLeft` the first
     // time, later where the user left it.
     void Show(POINT screenTopLeft);
     void Hide();
+
+    // "Обновить": the file's text in place of the memo's, when the file exists.
+    // "Сохранить": the memo's text, exactly, as the whole file; no folder is
+    // made, and a read-only file stays as it is. Both throw the standard
+    // report's message when they fail, and leave the memo and the file as
+    // they were.
+    void InforMemoRefreshClick();
+    void InforMemoSaveClick();
 
     HWND Window() const { return window_; }
     HWND InforMemo() const { return memo_; }
@@ -28,9 +45,6 @@ public:
 
     // `ArtistInfoPopup`: "Обновить", "Сохранить", a separator, "Закрыть".
     HMENU ContextMenu() const;
-    // Run by "Обновить" (`InforMemoRefresh`) and "Сохранить" (`InforMemoSave`).
-    void SetRefreshHandler(std::function<void()> handler) { refresh_ = std::move(handler); }
-    void SetSaveHandler(std::function<void()> handler) { save_ = std::move(handler); }
 
 private:
     struct MenuTraits {
@@ -54,7 +68,6 @@ private:
     HWND memo_ = nullptr;
     UniqueGdiObject font_;
     UniqueHandle<MenuTraits> menu_;
-    std::function<void()> refresh_;
-    std::function<void()> save_;
+    InfoFileSource infoFile_;
     bool placed_ = false;
 };

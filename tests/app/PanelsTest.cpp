@@ -4,6 +4,8 @@
 #include "app/ToolbarIcons.h"
 #include "artist/ArtistInfoPanel.h"
 #include "support/Cp1251.h"
+#include "support/ScratchFolder.h"
+#include "support/ScriptedMessageBoxes.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -130,6 +133,10 @@ bool CloseTo(std::uint32_t pixel, int red, int green, int blue)
 class PanelsTest : public ::testing::Test {
 protected:
     OwnerWindow owner;
+    ScratchFolder scratch;
+    std::string artist = "The Band";
+    ScriptedMessageBoxes boxes;
+    ArtistInfoPanel::InfoFileSource files = [this] { return ArtistInfoFileOf(scratch.AnsiPath() + "Texts\\", artist); };
 };
 
 } // namespace
@@ -391,7 +398,7 @@ TEST_F(PanelsTest, ArtistMemoHintIsAlwaysThere)
 
 TEST_F(PanelsTest, ArtistContextMenuRefreshesSavesAndCloses)
 {
-    ArtistInfoPanel panel(owner.get());
+    ArtistInfoPanel panel(owner.get(), files);
     HMENU menu = panel.ContextMenu();
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(GetMenuItemCount(menu), 4);
@@ -405,28 +412,74 @@ TEST_F(PanelsTest, ArtistContextMenuRefreshesSavesAndCloses)
     EXPECT_TRUE(GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_EQ(caption(3), Cp1251(L"Закрыть"));
 
-    int refreshes = 0;
-    int saves = 0;
-    panel.SetRefreshHandler([&] { ++refreshes; });
-    panel.SetSaveHandler([&] { ++saves; });
-    panel.Show({30, 30});
-    SetWindowTextA(panel.InforMemo(), "notes");
     const auto choose = [&](int index) {
         SendMessageA(panel.Window(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, index), 0), 0);
     };
-
+    const std::string longLine(100000, 'x');
+    scratch.MakeFile(L"Texts\\The Band\\Sonvera Artist info.txt", "one\ntwo\rthree\r\n" + longLine);
+    const std::string loaded = "one\r\ntwo\r\nthree\r\n" + longLine;
+    panel.ShowReloaded(owner.get());
+    EXPECT_TRUE(WindowText(panel.InforMemo()) == loaded);
+    EXPECT_EQ(TopLeft(panel.Window()).x, TopLeft(owner.get()).x);
+    // Shown again, and reloaded for an artist without a file: nothing changes.
+    scratch.MakeFile(L"Texts\\The Band\\Sonvera Artist info.txt", "changed");
+    panel.ShowReloaded(owner.get());
+    artist = "Nobody";
     choose(0);
-    EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(WindowText(panel.InforMemo()) == loaded);
+    artist.clear();
+    SetWindowTextA(panel.InforMemo(), "shared\r\n\r\nnotes");
     choose(1);
-    EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(saves, 1);
-    EXPECT_TRUE(panel.IsVisible());
+    EXPECT_EQ(scratch.Read(L"Texts\\Sonvera Artist info.txt"), "shared\r\n\r\nnotes");
 
     choose(3);
     EXPECT_FALSE(panel.IsVisible());
-    EXPECT_EQ(WindowText(panel.InforMemo()), "notes");
-    EXPECT_EQ(refreshes + saves, 2);
+    artist = "The Band";
+    panel.ShowReloaded(owner.get());
+    EXPECT_EQ(WindowText(panel.InforMemo()), "changed");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PanelsTest, ArtistFileFailuresAreReportedAndChangeNeitherTheTextNorAFile)
+{
+    ArtistInfoPanel panel(owner.get(), files);
+    const auto capacity = static_cast<std::size_t>(SendMessageA(panel.InforMemo(), EM_GETLIMITTEXT, 0, 0));
+    const std::wstring file = L"\\Sonvera Artist info.txt";
+    scratch.MakeFile(L"Texts\\Read only" + file, "kept", FILE_ATTRIBUTE_READONLY);
+    scratch.MakeFile(L"Texts\\Locked" + file, "kept");
+    scratch.MakeFile(L"Sonvera Artist info.txt", "kept");
+    // Fits on disk, but not once every line feed is CR LF.
+    scratch.MakeFile(L"Texts\\Long" + file, std::string(capacity / 2, '\n') + "x");
+    const std::wstring locked = scratch.Path() + L"Texts\\Locked" + file;
+    UniqueFileHandle holder(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    struct Case { const char *artist, *message; bool save; };
+    const Case cases[] = {
+        {"Nobody", "Cannot create file ", true}, {"Read only", "Cannot create file ", true},
+        {"Locked", "Cannot create file ", true}, {"Locked", "Cannot open file ", false},
+        {"..", "Cannot create file ", true},     {"..", "", false},
+        {"Long", "Text exceeds memo capacity", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.artist) + (c.save ? " saved" : " reloaded"));
+        artist = c.artist;
+        SetWindowTextA(panel.InforMemo(), "mine");
+        boxes.shown.clear();
+        SendMessageA(panel.Window(), WM_COMMAND, GetMenuItemID(panel.ContextMenu(), c.save ? 1 : 0), 0);
+        EXPECT_EQ(WindowText(panel.InforMemo()), "mine");
+        const std::string path = scratch.AnsiPath() + "Texts\\" + artist + "\\Sonvera Artist info.txt";
+        const std::string message = c.message;
+        const std::string expected = message.empty() ? "" : message + (message.ends_with("file ") ? path : "") + ".";
+        EXPECT_EQ(boxes.shown.empty() ? "" : boxes.shown.back().text, expected);
+        EXPECT_LE(boxes.shown.size(), 1u);
+    }
+    // A failed reload ends the show command too.
+    artist = "Locked";
+    EXPECT_THROW(panel.ShowReloaded(owner.get()), std::runtime_error);
+    EXPECT_FALSE(panel.IsVisible());
+    holder.reset();
+    for (const std::wstring& kept : {L"Texts\\Read only" + file, L"Texts\\Locked" + file, file})
+        EXPECT_EQ(scratch.Read(kept), "kept");
+    EXPECT_THAT(scratch.Names(L"Texts"), ElementsAre(L"Locked", L"Long", L"Read only"));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/SonveraIds.h"
 #include "artist/ArtistInfoPanel.h"
 #include "support/Cp1251.h"
+#include "support/ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -400,8 +401,13 @@ TEST_F(MainWindowTest, ShowsTheArtistPanelOnceUntilItIsClosed)
     WatchedMain& window = CreateMain();
     ShowWindow(window.Window(), SW_SHOWNOACTIVATE);
     ArtistInfoPanel& artist = window.ArtistInfo();
+    ScratchFolder texts;
+    texts.MakeFile(L"Band\\Sonvera Artist info.txt", "notes");
+    settings.textsPath = texts.AnsiPath();
+    window.Song.SongArtist = "Band";
     window.PerformButtonClick(ID_ButtInfo);
     ASSERT_TRUE(artist.IsVisible());
+    EXPECT_EQ(WindowTextOf(artist.InforMemo()), "notes");
     SetWindowPos(artist.Window(), nullptr, 321, 222, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     window.PerformMenuClick(ID_MenuArtistInfo);
     EXPECT_EQ(WindowBounds(artist.Window()).left, 321);
