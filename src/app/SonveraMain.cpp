@@ -380,6 +380,9 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         else if (lParam == SW_PARENTOPENING)
             ShowOwnedPopups(window_, TRUE);
         break;
+    case WM_CLOSE:
+        FormClose(window_);
+        break;
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -661,6 +664,14 @@ void TSonveraMain::FormCreate(HWND)
     SetWindowTextA(window_, LoadResourceString(instance_, IDS_MainTitle).c_str());
     // ArtistInfo has its 200 × 200 pixels from its own creation.
     ApplyStoredGeometry();
+}
+
+void TSonveraMain::FormClose(HWND)
+{
+    if (closeHandler_)
+        closeHandler_();
+    FinishEditingAtClose(*this);
+    Candidates.clear();
 }
 
 // Each value takes effect as it is read: a value of the wrong kind stops the

@@ -50,6 +50,10 @@ public:
     void PerformButtonClick(UINT button);
 
     void FormCreate(HWND sender);
+    // Runs the close handler set, then saves or drops the edited text and
+    // closes the editor as the settings say.
+    void FormClose(HWND sender);
+    void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
     void FormResize(HWND sender) override;
 
     virtual void KillKillKillDieClick(HWND sender);
@@ -223,4 +227,5 @@ private:
     COLORREF panel1Colour_ = GetSysColor(COLOR_BTNFACE);
     UniqueGdiObject panel1Brush_{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
     std::function<void()> optionsCommand_;
+    std::function<void()> closeHandler_;
 };

@@ -105,7 +105,7 @@ void DrawWrappingLabel(const DRAWITEMSTRUCT& item)
 
 } // namespace
 
-TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow)
+TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::function<void(TOptions&)>& formCreate)
     : instance_(instance), mainWindow_(mainWindow)
 {
     WNDCLASSEXA windowClass{};
@@ -134,6 +134,8 @@ TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow)
         DestroyWindow(window_);
         throw;
     }
+    if (formCreate)
+        formCreate(*this);
 }
 
 TOptions::~TOptions()

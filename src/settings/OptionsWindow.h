@@ -28,13 +28,15 @@ class SpinField;
 // Closing the window only hides it.
 class TOptions : public SettingsSource {
 public:
-    // Created hidden, centred on the screen, owned by the main window.
-    TOptions(HINSTANCE instance, MainWindowLook& mainWindow);
+    // Created hidden, centred on the screen, owned by the main window;
+    // `formCreate` runs last, as the window's creation handler.
+    TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::function<void(TOptions&)>& formCreate = {});
     ~TOptions() override;
     TOptions(const TOptions&) = delete;
     TOptions& operator=(const TOptions&) = delete;
 
     HWND Window() const { return window_; }
+    MainWindowLook& MainWindow() const { return mainWindow_; }
     // The main window's options command: the first tab, shown without being modal.
     void ShowOnFirstTab();
     // For the message loop, before the main window's shortcuts: Tab and the
