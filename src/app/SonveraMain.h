@@ -107,7 +107,8 @@ public:
     HWND AnT() const override { return anT_; }
     HWND Memo2() const override { return memo2_; }
     HWND StatusBar() const { return statusBar_; }
-    AboutPanel& AboutMe() const { return *aboutMe_; }
+    // Made on first use.
+    AboutPanel& AboutMe();
     ArtistInfoPanel& ArtistInfo() const { return *artistInfo_; }
 
     // Buttons of ToolBar1 and WinampCtrlPanel alike.

@@ -62,7 +62,8 @@ public:
     void SetSpecialSymPosition(int position);
     int SpecialSymPosition() const { return specialPosition_; }
 
-    // The installed screen fonts, sorted, with "Default".
+    // The installed screen fonts, sorted, with "Default"; filled when the
+    // window is first shown, or earlier by this.
     void FillFontList();
     // Selects the entry of that name, whatever its letter case, or nothing
     // when there is none; runs no handler. Returns whether one was found.
@@ -160,6 +161,7 @@ private:
     UniqueGdiObject font_;
     int specialPosition_ = 0;
     int ampVerIndex_ = 0;
+    bool fontListFilled_ = false;
     // The designed state is set up without running any handler.
     bool creating_ = true;
 };

@@ -32,7 +32,6 @@ int DigitsOf(int number)
 void PutString(TOptions& options, const StoredSetting& setting, const std::string& value)
 {
     if (setting.control == FontBoxId) {
-        options.FillFontList();
         options.SelectFont(value);
         // The program's selection runs no handler: the text takes the font here.
         options.FontBoxChange(options.Control(FontBoxId));
