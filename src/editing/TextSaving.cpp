@@ -29,10 +29,15 @@ void ShowFailure(const SongTextView& view, UINT text, UINT caption)
 
 } // namespace
 
-bool WriteCurrentText(SongTextView& view)
+bool HasSongToSaveFor(const SongTextView& view)
 {
     const std::string status = view.StatusText();
-    if (status == LoadResourceString(IDS_PlayerNotRunning) || status == LoadResourceString(IDS_PlayerNotPlaying))
+    return status != LoadResourceString(IDS_PlayerNotRunning) && status != LoadResourceString(IDS_PlayerNotPlaying);
+}
+
+bool WriteCurrentText(SongTextView& view)
+{
+    if (!HasSongToSaveFor(view))
         return false;
 
     const SettingsSource& settings = view.Settings();

@@ -2,6 +2,10 @@
 
 class SongTextView;
 
+// Whether saving means anything: not while the status line says that the
+// player is not running or not playing, when the text belongs to no song.
+bool HasSongToSaveFor(const SongTextView& view);
+
 // Writes the text area to `CurrentTextFile`, or, with no file shown, to a new
 // file named after the song in the artist's folder (made when missing, one
 // level). Writes nothing while the status line says that the player is not

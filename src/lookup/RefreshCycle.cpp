@@ -85,10 +85,17 @@ void RefreshCycle::Refresh()
     const SettingsSource& settings = view_.Settings();
     HWND player = FindPlayerWindow(settings);
     if (Modified(view_.Memo2())) {
-        AskAboutEdits();
+        const bool settled = AskAboutEdits();
         // The player may have gone while the question was open.
         if (player && !IsWindow(player))
             player = nullptr;
+        if (!settled) {
+            // The edit stays on screen, where the user can still save it; the
+            // timer waits for the next song change rather than repeating the
+            // failure every tick.
+            lastPlayerTitle_ = player ? ReadPlayerTitle(player) : std::string(NoPlayerMarker);
+            return;
+        }
     }
 
     view_.CurrentTextFile.clear();
@@ -132,18 +139,18 @@ void RefreshCycle::Refresh()
         view_.EnableNextCommands(true);
 }
 
-void RefreshCycle::AskAboutEdits()
+bool RefreshCycle::AskAboutEdits()
 {
     const SettingsSource& settings = view_.Settings();
     view_.SetTimer1Running(false);
-    if (settings.AutoSaveEnabled() && settings.AutoSave()) {
-        WriteCurrentText(view_);
-    } else if (!settings.SilentMode() &&
-               ShowMessageBox(view_.Window(), LoadResourceString(IDS_TextModifiedQuestion),
-                              LoadResourceString(IDS_AttentionCaption), MB_YESNO) == IDYES) {
-        WriteCurrentText(view_);
-    }
+    bool settled = true;
+    if ((settings.AutoSaveEnabled() && settings.AutoSave()) ||
+        (!settings.SilentMode() &&
+         ShowMessageBox(view_.Window(), LoadResourceString(IDS_TextModifiedQuestion),
+                        LoadResourceString(IDS_AttentionCaption), MB_YESNO) == IDYES))
+        settled = !HasSongToSaveFor(view_) || WriteCurrentText(view_);
     view_.SetTimer1Running(settings.RefreshOnTimer());
+    return settled;
 }
 
 bool RefreshCycle::ShowCandidate(std::size_t index)

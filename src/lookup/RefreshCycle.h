@@ -32,7 +32,8 @@ public:
 
 private:
     void Refresh();
-    void AskAboutEdits();
+    // False when the edit was to be saved and could not be.
+    bool AskAboutEdits();
     bool ShowCandidate(std::size_t index);
     void ReportMiss(int kind);
     void EndMiss();
