@@ -42,6 +42,13 @@ int StandInWindows(const EditorProcessRecord& editor)
     return count;
 }
 
+int StandInWindows()
+{
+    int count = 0;
+    EnumWindows(CountStandInWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 bool StandInShowsBothWindows(const EditorProcessRecord& editor)
 {
     for (int waited = 0; editor.threadId && waited < 10000; waited += 20, Sleep(20))

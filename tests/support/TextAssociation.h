@@ -26,5 +26,7 @@ private:
 // How many windows the stand-in started as `editor` shows (its thread may
 // have more, such as an IME window).
 int StandInWindows(const EditorProcessRecord& editor);
+// How many windows all running stand-ins show.
+int StandInWindows();
 // Waits until the stand-in shows both of its windows.
 bool StandInShowsBothWindows(const EditorProcessRecord& editor);
