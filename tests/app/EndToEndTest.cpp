@@ -63,7 +63,8 @@ TEST_F(EndToEndTest, AUsersDay)
 
         sonvera.Type("1 ");
         sonvera.Command(ID_MenuSaveText);
-        EXPECT_TRUE(WaitFor([&] { return File(L"Северный Ветер\\Дорога домой.txt") == Cp1251(L"1 Фонари над рекой"); }));
+        const std::wstring edited = L"Северный Ветер\\Дорога домой.txt";
+        EXPECT_TRUE(WaitFor([&] { return File(edited) == Cp1251(L"1 Фонари над рекой"); }));
 
         // Two texts for the next song, one in an album folder: the next command shows the other.
         sonvera.Command(ID_MenuWinampNext);
@@ -183,7 +184,8 @@ TEST_F(EndToEndTest, AScrollingTitleTurnsWithoutARefresh)
 
 // Every file named `name` below `folder`, and whether a temporary file of a
 // save was left behind.
-void FindCopies(const std::wstring& folder, const std::wstring& name, std::vector<std::wstring>& copies, bool& leftovers)
+void FindCopies(const std::wstring& folder, const std::wstring& name, std::vector<std::wstring>& copies,
+                bool& leftovers)
 {
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
@@ -206,8 +208,9 @@ void FindCopies(const std::wstring& folder, const std::wstring& name, std::vecto
 void UnixCommand(const std::string& command)
 {
     std::wstring line(command.size(), L'\0');
-    line.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()),
-                                                             line.data(), static_cast<int>(line.size()))));
+    const int length = static_cast<int>(command.size());
+    line.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, command.data(), length, line.data(), static_cast<int>(line.size()))));
     line = L"start.exe /unix " + line;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -228,8 +231,9 @@ ULONGLONG DiskSize(const std::wstring& folder)
 }
 
 // A file system of one page in place of `folder` while it lives, so that the
-// text written into it leaves no room for a save; the tests run as root. Wine's start hands the command over without waiting for
-// it, so the effect is what is waited for.
+// text written into it leaves no room for a save; the tests run as root.
+// Wine's start hands the command over without waiting for it, so the effect
+// is what is waited for.
 class SmallDisk {
 public:
     explicit SmallDisk(const std::wstring& folder) : folder_(folder)
@@ -262,6 +266,8 @@ private:
 
 struct Fault {
     const char* name;
+    // Typed into the shown text before the fault.
+    std::string typed;
     bool askFirst;
     // Done to the texts folder (or the player) while the program shows the edited text.
     std::function<void(const std::wstring& texts, SimPlayerProcess& player)> apply;
@@ -280,31 +286,36 @@ TEST_F(EndToEndTest, FaultsLoseNothing)
     UniqueFileHandle held;
     std::unique_ptr<SmallDisk> disk;
     const std::vector<Fault> faults = {
-        {"texts folder renamed", false,
+        {"texts folder renamed", "mine ", false,
          [&](const std::wstring& texts, SimPlayerProcess&) {
              MoveFileW(texts.substr(0, texts.size() - 1).c_str(), (scratch.Path() + L"Старые").c_str());
          },
          ID_MenuRefresh},
-        {"texts folder removed", false, [&](const std::wstring& texts, SimPlayerProcess&) { RemoveTree(texts); },
-         ID_MenuRefresh},
-        {"texts folder emptied", false,
+        {"texts folder removed", "mine ", false,
+         [&](const std::wstring& texts, SimPlayerProcess&) { RemoveTree(texts); }, ID_MenuRefresh},
+        {"texts folder emptied", "mine ", false,
          [&](const std::wstring& texts, SimPlayerProcess&) { RemoveTree(texts + L"Quiet Band"); }, ID_MenuRefresh},
-        {"text locked", false, [&](const std::wstring& texts, SimPlayerProcess&) { Hold(texts + Song, held); },
+        {"text deleted between search and show", "", false,
+         [&](const std::wstring& texts, SimPlayerProcess&) {
+             DeleteFileW((texts + L"Quiet Band\\Other Song.txt").c_str());
+         },
+         ID_MenuNext},
+        {"text locked", "mine ", false, [&](const std::wstring& texts, SimPlayerProcess&) { Hold(texts + Song, held); },
          ID_MenuSaveText},
-        {"text turned into a folder", false,
+        {"text turned into a folder", "mine ", false,
          [&](const std::wstring& texts, SimPlayerProcess&) {
              DeleteFileW((texts + Song).c_str());
              CreateDirectoryW((texts + Song).c_str(), nullptr);
          },
          ID_MenuSaveText},
-        {"disk full", false,
+        {"disk full", "mine ", false,
          [&](const std::wstring& texts, SimPlayerProcess&) {
              disk = std::make_unique<SmallDisk>(texts + L"Quiet Band");
              EXPECT_TRUE(disk->Mounted());
              scratch.MakeFile(L"Тексты\\" + Song, "Words");
          },
          ID_MenuSaveText},
-        {"player killed in a refresh", true,
+        {"player killed in a refresh", "mine ", true,
          [&](const std::wstring&, SimPlayerProcess& player) {
              DWORD id = 0;
              GetWindowThreadProcessId(player.MainWindow(), &id);
@@ -313,7 +324,7 @@ TEST_F(EndToEndTest, FaultsLoseNothing)
              WaitForSingleObject(process.get(), 5000);
          },
          0},
-        {"player title of 300 Cyrillic letters", false,
+        {"player title of 300 Cyrillic letters", "mine ", false,
          [&](const std::wstring&, SimPlayerProcess& player) {
              const std::string title = "1. " + Cp1251(std::wstring(150, L'Ж')) + " - " +
                                        Cp1251(std::wstring(150, L'я')) + " - Winamp";
@@ -321,13 +332,14 @@ TEST_F(EndToEndTest, FaultsLoseNothing)
          },
          ID_MenuRefresh},
     };
-    const std::string mine = "mine ";
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.name);
+        const std::string& mine = fault.typed;
         ClearStoredSettings();
         RemoveTree(scratch.Path() + L"Старые");
         RemoveTree(scratch.Path() + L"Тексты");
         scratch.MakeFile(L"Тексты\\" + Song, "Words");
+        scratch.MakeFile(L"Тексты\\Quiet Band\\Other Song.txt", "Other words");
         StoreSetting("TextsPath", textsPath);
         StoreSetting("SilentMode", fault.askFirst ? 0u : 1u);
         StoreSetting("AutoSave", fault.askFirst ? 0u : 1u);

@@ -56,7 +56,8 @@ std::string TextOf(HWND window)
 {
     const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    const LRESULT copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
     return text;
 }
 
