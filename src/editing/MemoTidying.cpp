@@ -183,25 +183,21 @@ void Change(HWND memo, std::basic_string_view<Char> text, const std::basic_strin
     changes.PlaceCaret(caret);
 }
 
-} // namespace
-
-// Code page 1251 has one byte per character, so bytes count as characters.
-std::string ControlText(HWND memo)
+// Calls `tidy(text, caret, toUpper, toLower)` on the text area's text: in code
+// page 1251, with the system's ANSI letter case, as it always was, when that
+// holds every character; otherwise in UTF-16, so that none is lost.
+template <typename Tidy>
+void TidyText(HWND memo, Tidy&& tidy)
 {
-    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
-    if (length <= 0)
-        return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size());
-    request.flags = GT_DEFAULT;
-    request.codepage = CP_ACP;
-    const LRESULT copied =
-        SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    const std::size_t caret = CaretPosition(memo);
+    const std::u16string unicode = ControlUnicodeText(memo);
+    if (const std::optional<std::string> text = EncodeText(unicode, Cp1251Format))
+        tidy(std::string_view(*text), caret, MakeUpperAnsi, MakeLowerAnsi);
+    else
+        tidy(std::u16string_view(unicode), caret, MakeUpperUnicode, MakeLowerUnicode);
 }
+
+} // namespace
 
 std::u16string ControlUnicodeText(HWND memo)
 {
@@ -220,31 +216,18 @@ std::u16string ControlUnicodeText(HWND memo)
     return text;
 }
 
-// A text that code page 1251 holds is tidied in it, with the system's ANSI
-// letter case, as it always was; one holding other characters in UTF-16, so
-// that none of them is lost.
 void MenuTrimText(HWND memo)
 {
-    const std::size_t caret = CaretPosition(memo);
-    const std::u16string unicode = ControlUnicodeText(memo);
-    if (const std::optional<std::string> text = EncodeText(unicode, Cp1251Format)) {
-        const TrimmedText trimmed = TrimText(*text, caret);
-        Change<char>(memo, *text, trimmed.text, trimmed.edits, trimmed.caret);
-    } else {
-        const auto trimmed = TrimText(unicode, caret);
-        Change<char16_t>(memo, unicode, trimmed.text, trimmed.edits, trimmed.caret);
-    }
+    TidyText(memo, [memo](auto text, std::size_t caret, auto, auto) {
+        const auto trimmed = TrimText(text, caret);
+        Change(memo, text, trimmed.text, trimmed.edits, trimmed.caret);
+    });
 }
 
 void MenuNormText(HWND memo)
 {
-    const std::size_t caret = CaretPosition(memo);
-    const std::u16string unicode = ControlUnicodeText(memo);
-    if (const std::optional<std::string> text = EncodeText(unicode, Cp1251Format)) {
-        const NormalisedText normalised = NormaliseText(*text, MakeUpperAnsi, MakeLowerAnsi);
-        Change<char>(memo, *text, normalised.text, normalised.edits, caret);
-    } else {
-        const auto normalised = NormaliseText(unicode, MakeUpperUnicode, MakeLowerUnicode);
-        Change<char16_t>(memo, unicode, normalised.text, normalised.edits, caret);
-    }
+    TidyText(memo, [memo](auto text, std::size_t caret, auto toUpper, auto toLower) {
+        const auto normalised = NormaliseText(text, toUpper, toLower);
+        Change(memo, text, normalised.text, normalised.edits, caret);
+    });
 }

@@ -11,10 +11,8 @@
 // hears of it once, if it listens for changes); a text already tidy is left
 // untouched, its modified flag included. Neither change can be undone.
 
-// The text as the control holds it: a paragraph break is one CR, so that
-// offsets into it are caret positions.
-std::string ControlText(HWND memo);
-// The same in UTF-16: every character, whatever code page 1251 has.
+// The text as the control holds it, every character in UTF-16: a paragraph
+// break is one CR, so that offsets into it are caret positions.
 std::u16string ControlUnicodeText(HWND memo);
 
 // The code page that hands the text area UTF-16 text unconverted.
