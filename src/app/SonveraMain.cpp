@@ -329,7 +329,6 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             CreateMemo();
             CreateStatusBar();
             CreateHints();
-            aboutMe_ = std::make_unique<AboutPanel>(window_);
             artistInfo_ = std::make_unique<ArtistInfoPanel>(
                 window_, [this] { return ArtistInfoFileOf(settings_->TextsPath(), Song.SongArtist); });
         } catch (const std::exception& error) {
@@ -379,6 +378,9 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ShowOwnedPopups(window_, FALSE);
         else if (lParam == SW_PARENTOPENING)
             ShowOwnedPopups(window_, TRUE);
+        break;
+    case WM_CLOSE:
+        FormClose(window_);
         break;
     case WM_DESTROY:
         OnDestroy();
@@ -663,6 +665,14 @@ void TSonveraMain::FormCreate(HWND)
     ApplyStoredGeometry();
 }
 
+void TSonveraMain::FormClose(HWND)
+{
+    if (closeHandler_)
+        closeHandler_();
+    FinishEditingAtClose(*this);
+    Candidates.clear();
+}
+
 // Each value takes effect as it is read: a value of the wrong kind stops the
 // reading there, and what came before it stays applied.
 void TSonveraMain::ApplyStoredGeometry()
@@ -926,9 +936,17 @@ void TSonveraMain::MenuArtistInfoClick(HWND)
     artistInfo_->ShowReloaded(memo2_);
 }
 
+AboutPanel& TSonveraMain::AboutMe()
+{
+    // Its picture takes longer to make than the rest of the window: made when first wanted.
+    if (!aboutMe_)
+        aboutMe_ = std::make_unique<AboutPanel>(window_);
+    return *aboutMe_;
+}
+
 void TSonveraMain::MenuSonveraInfoClick(HWND)
 {
-    aboutMe_->Show(ClientPointOnScreen(AboutMeCorner.x, AboutMeCorner.y));
+    AboutMe().Show(ClientPointOnScreen(AboutMeCorner.x, AboutMeCorner.y));
 }
 
 void TSonveraMain::ButtRefreshClick(HWND)

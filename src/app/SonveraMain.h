@@ -50,6 +50,10 @@ public:
     void PerformButtonClick(UINT button);
 
     void FormCreate(HWND sender);
+    // Runs the close handler set, then saves or drops the edited text and
+    // closes the editor as the settings say.
+    void FormClose(HWND sender);
+    void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
     void FormResize(HWND sender) override;
 
     virtual void KillKillKillDieClick(HWND sender);
@@ -103,7 +107,8 @@ public:
     HWND AnT() const override { return anT_; }
     HWND Memo2() const override { return memo2_; }
     HWND StatusBar() const { return statusBar_; }
-    AboutPanel& AboutMe() const { return *aboutMe_; }
+    // Made on first use.
+    AboutPanel& AboutMe();
     ArtistInfoPanel& ArtistInfo() const { return *artistInfo_; }
 
     // Buttons of ToolBar1 and WinampCtrlPanel alike.
@@ -223,4 +228,5 @@ private:
     COLORREF panel1Colour_ = GetSysColor(COLOR_BTNFACE);
     UniqueGdiObject panel1Brush_{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
     std::function<void()> optionsCommand_;
+    std::function<void()> closeHandler_;
 };

@@ -1,6 +1,7 @@
 #include "editing/TextSaving.h"
 
 #include "editing/EditingIds.h"
+#include "editing/ExternalEditor.h"
 #include "editing/MemoTidying.h"
 #include "editing/SavingRules.h"
 #include "editing/SongTextView.h"
@@ -106,4 +107,15 @@ bool CreateTextFileForSong(SongTextView& view)
 {
     const SettingsSource& settings = view.Settings();
     return settings.OpenByShell() && settings.Iamawriter() && WriteCurrentText(view);
+}
+
+void FinishEditingAtClose(SongTextView& view)
+{
+    const SettingsSource& settings = view.Settings();
+    if (SendMessageA(view.Memo2(), EM_GETMODIFY, 0, 0) && settings.AutoSave())
+        WriteCurrentText(view);
+    if (settings.ClosePads() && view.EditorProcess.threadId) {
+        EnumThreadWindows(view.EditorProcess.threadId, CloseEditorWindows, 0);
+        view.EditorProcess = {};
+    }
 }

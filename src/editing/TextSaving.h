@@ -36,3 +36,8 @@ void SaveTextClick(SongTextView& view);
 // ticked: writes the (empty) text area to a new file for the song. Returns
 // whether a file was written, so that the caller refreshes only then.
 bool CreateTextFileForSong(SongTextView& view);
+
+// What closing the program does to the shown text and the editor: an edited
+// text is saved without a question while `AutoSave` is ticked (enabled or
+// not), and the editor started last is closed while `ClosePads` is ticked.
+void FinishEditingAtClose(SongTextView& view);

@@ -1,5 +1,7 @@
 #include "player/PlayerLink.h"
 
+#include "player/NowPlaying.h"
+#include "player/ScrollingTitle.h"
 #include "settings/SettingsSource.h"
 
 #include <cstring>
@@ -10,6 +12,10 @@ constexpr char ClassicPlayerClass[] = "Winamp v1.x";
 constexpr char StudioPlayerClass[] = "STUDIO";
 constexpr char PlaylistEditorClass[] = "Winamp PE";
 constexpr char PlaylistEditorTitle[] = "Winamp Playlist Editor";
+
+// A scrolling title holds its caption about twice; room for one of a caption
+// far longer than the part of it that the program keeps.
+constexpr int TitleReadLimit = 4096;
 
 // The player's keyboard shortcuts, as virtual-key codes.
 constexpr WPARAM KeyPrevious = 'Z';
@@ -65,9 +71,10 @@ HWND FindPlayerWindow(const SettingsSource& settings)
 
 std::string ReadPlayerTitle(HWND window)
 {
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return std::string(title, strnlen(title, sizeof title - 1));
+    std::string title(TitleReadLimit, '\0');
+    GetWindowTextA(window, title.data(), TitleReadLimit);
+    title.resize(strnlen(title.c_str(), TitleReadLimit - 1));
+    return std::string(CaptionOfScrollingTitle(title).substr(0, MaxPlayerTitleLength));
 }
 
 void WinampPrevClick(const SettingsSource& settings)

@@ -10,7 +10,9 @@ class SettingsSource;
 // for 0, "STUDIO" otherwise), looked up now; nullptr when the player is not running.
 HWND FindPlayerWindow(const SettingsSource& settings);
 
-// The window's title, at most 255 characters (ANSI, up to the first NUL).
+// The window's title, at most 255 characters (ANSI, up to the first NUL); of a
+// title that the player scrolls, its caption, so that the scrolling is neither
+// parsed nor taken for a song change.
 std::string ReadPlayerTitle(HWND window);
 
 // The ten player commands. Each posts the player's own keyboard shortcut as a

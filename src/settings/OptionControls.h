@@ -1,47 +1,13 @@
 #pragma once
 
+#include "settings/OptionNames.h"
+
 #include <windows.h>
 
 #include <span>
 
 // The controls of the options window, tab by tab, as data: the window makes
 // each from its row.
-
-// Control identifiers, each named after its setting or control.
-enum OptionId : int {
-    NoOptionId = 0,
-    TextsPathId = 100,
-    BrowsePathId,
-    RefreshOnTimerId,
-    RefreshIntervalId,
-    SilentModeId,
-    LengthIsWidthId,
-    MaxLabelId,
-    MinMemoWidthId,
-    MaxMemoWidthId,
-    AmpVerId,
-    AmpVerFirstButtonId,
-    AmpVerSecondButtonId,
-    UseAnTWidthId,
-    ShowToolBarId,
-    ShowStatusBarId,
-    ShowAnTId,
-    StayOnTopId,
-    ControlWinampId,
-    ShowHintsId,
-    AnTFontSizeId,
-    AnTColorId,
-    FontBoxId,
-    MemoFontSizeId,
-    OpenByShellId,
-    IamawriterId,
-    ClosePadsId,
-    AutoSaveId,
-    AutoTrimId,
-    SpecialLeftId,
-    SpecialSymId,
-    SpecialRightId,
-};
 
 enum class ControlKind {
     Frame,

@@ -25,6 +25,7 @@ constexpr DWORD WindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD WindowExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr int FontListDropHeight = 200;
 constexpr int HintWidth = 300;
+constexpr char DefaultFontEntry[] = "Default";
 // A label that fits its text exactly may lose the last character's overhang.
 constexpr int LabelSlack = 2;
 
@@ -105,7 +106,7 @@ void DrawWrappingLabel(const DRAWITEMSTRUCT& item)
 
 } // namespace
 
-TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow)
+TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::function<void(TOptions&)>& formCreate)
     : instance_(instance), mainWindow_(mainWindow)
 {
     WNDCLASSEXA windowClass{};
@@ -134,6 +135,8 @@ TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow)
         DestroyWindow(window_);
         throw;
     }
+    if (formCreate)
+        formCreate(*this);
 }
 
 TOptions::~TOptions()
@@ -330,6 +333,8 @@ LRESULT CALLBACK TOptions::ArrowBoxProcedure(HWND box, UINT message, WPARAM wPar
 void TOptions::OnCommand(UINT id, UINT code, HWND control)
 {
     if (id == FontBoxId) {
+        if (code == CBN_DROPDOWN && !fontListFilled_)
+            FillFontList();
         if (code == CBN_SELCHANGE)
             FontBoxChange(control);
         return;
@@ -375,6 +380,8 @@ void TOptions::RunClickHandler(OptionId id)
 
 void TOptions::ShowOnFirstTab()
 {
+    if (!fontListFilled_)
+        FillFontList();
     SelectTab(0);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
@@ -467,31 +474,59 @@ void TOptions::SetSpecialSymPosition(int position)
     SetWindowTextA(Control(SpecialSymId), shown);
 }
 
-void TOptions::FillFontList()
+namespace {
+
+int CALLBACK CollectFontName(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM found)
 {
-    HWND list = Control(FontBoxId);
-    SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    std::set<std::string> names{"Default"};
+    // Faces for vertical writing carry an "@" and are no choice for a text.
+    if (font->lfFaceName[0] != '@')
+        reinterpret_cast<std::set<std::string>*>(found)->insert(font->lfFaceName);
+    return 1;
+}
+
+// The installed screen fonts' names, or with `face` only the installed face of
+// that name whatever its letter case, as the system spells it.
+std::set<std::string> ScreenFonts(const std::string& face = {})
+{
+    std::set<std::string> names;
     HDC screen = GetDC(nullptr);
     LOGFONTA wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExA(
-        screen, &wanted,
-        [](const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM found) -> int {
-            // Faces for vertical writing carry an "@" and are no choice for a text.
-            if (font->lfFaceName[0] != '@')
-                reinterpret_cast<std::set<std::string>*>(found)->insert(font->lfFaceName);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&names), 0);
+    face.copy(wanted.lfFaceName, sizeof wanted.lfFaceName - 1);
+    EnumFontFamiliesExA(screen, &wanted, CollectFontName, reinterpret_cast<LPARAM>(&names), 0);
     ReleaseDC(nullptr, screen);
+    return names;
+}
+
+} // namespace
+
+void TOptions::FillFontList()
+{
+    const std::string selected = FontBox();
+    HWND list = Control(FontBoxId);
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    std::set<std::string> names = ScreenFonts();
+    names.insert(DefaultFontEntry);
     for (const std::string& name : names)
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    fontListFilled_ = true;
+    if (!selected.empty())
+        SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(selected.c_str()));
 }
 
 bool TOptions::SelectFont(const std::string& name)
 {
     HWND list = Control(FontBoxId);
+    if (!fontListFilled_) {
+        // Until the list is first shown it holds the chosen entry only: asking
+        // for one face is much quicker than listing them all at start-up.
+        SendMessageA(list, CB_RESETCONTENT, 0, 0);
+        std::set<std::string> found = lstrcmpiA(name.c_str(), DefaultFontEntry) == 0
+                                          ? std::set<std::string>{DefaultFontEntry}
+                                          : ScreenFonts(name);
+        if (!name.empty() && found.size() == 1)
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.begin()->c_str()));
+    }
     const LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(name.c_str()));
     SendMessageA(list, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);

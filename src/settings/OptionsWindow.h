@@ -28,13 +28,15 @@ class SpinField;
 // Closing the window only hides it.
 class TOptions : public SettingsSource {
 public:
-    // Created hidden, centred on the screen, owned by the main window.
-    TOptions(HINSTANCE instance, MainWindowLook& mainWindow);
+    // Created hidden, centred on the screen, owned by the main window;
+    // `formCreate` runs last, as the window's creation handler.
+    TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::function<void(TOptions&)>& formCreate = {});
     ~TOptions() override;
     TOptions(const TOptions&) = delete;
     TOptions& operator=(const TOptions&) = delete;
 
     HWND Window() const { return window_; }
+    MainWindowLook& MainWindow() const { return mainWindow_; }
     // The main window's options command: the first tab, shown without being modal.
     void ShowOnFirstTab();
     // For the message loop, before the main window's shortcuts: Tab and the
@@ -60,7 +62,8 @@ public:
     void SetSpecialSymPosition(int position);
     int SpecialSymPosition() const { return specialPosition_; }
 
-    // The installed screen fonts, sorted, with "Default".
+    // The installed screen fonts, sorted, with "Default"; filled when the
+    // window is first shown, or earlier by this.
     void FillFontList();
     // Selects the entry of that name, whatever its letter case, or nothing
     // when there is none; runs no handler. Returns whether one was found.
@@ -158,6 +161,7 @@ private:
     UniqueGdiObject font_;
     int specialPosition_ = 0;
     int ampVerIndex_ = 0;
+    bool fontListFilled_ = false;
     // The designed state is set up without running any handler.
     bool creating_ = true;
 };

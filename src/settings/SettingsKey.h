@@ -6,15 +6,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The one key, under HKEY_LOCAL_MACHINE, that holds the options and the main
 // window's geometry.
 inline constexpr char SettingsKeyPath[] = "Software\\Kestrow\\Sonvera";
 
 // Opens the settings key with full access, creating it when missing. Where the
-// machine-wide hive is closed to writing (a standard user whose writes the system
-// does not redirect), the key is opened for reading instead, so that what is
-// stored still counts. Empty when the key can be neither opened nor created.
+// machine-wide key cannot be had with full access (a standard user whose writes
+// the system does not redirect), the same key of the current user takes its
+// place; made new, it starts with what the machine's key holds. Empty when
+// neither can be opened.
 UniqueRegistryKey OpenSettingsKey();
 
 // A stored 32-bit integer; nothing when `key` is empty or has no such value.
@@ -22,3 +24,8 @@ UniqueRegistryKey OpenSettingsKey();
 // std::runtime_error: "Failed to get data for 'Name'" when its data is longer
 // than four bytes, "Invalid data type for 'Name'" otherwise.
 std::optional<std::int32_t> ReadStoredInteger(HKEY key, const char* name);
+
+// A stored string (REG_SZ or REG_EXPAND_SZ, as it stands); nothing when `key`
+// is empty or has no such value. Any other type is "Invalid data type for
+// 'Name'", thrown as std::runtime_error.
+std::optional<std::string> ReadStoredString(HKEY key, const char* name);

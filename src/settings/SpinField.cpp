@@ -42,7 +42,7 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
     buttons_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, width - ButtonsWidth, 0, ButtonsWidth,
                                height, window_, nullptr, instance, nullptr);
     if (maxLength > 0)
-        SendMessageA(edit_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+        SetMaxLength(maxLength);
     SendMessageA(window_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
     SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProcedure_ = reinterpret_cast<WNDPROC>(
@@ -71,6 +71,11 @@ void SpinField::SetRange(int minimum, int maximum)
 {
     minimum_ = minimum;
     maximum_ = maximum;
+}
+
+void SpinField::SetMaxLength(int maxLength)
+{
+    SendMessageA(edit_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
 }
 
 std::string SpinField::Text() const

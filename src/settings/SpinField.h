@@ -27,6 +27,8 @@ public:
     int Value() const;
     void SetValue(int value);
     void SetRange(int minimum, int maximum);
+    // How many characters may be typed.
+    void SetMaxLength(int maxLength);
     int Minimum() const { return minimum_; }
     int Maximum() const { return maximum_; }
 

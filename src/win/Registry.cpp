@@ -1,5 +1,7 @@
 #include "win/Registry.h"
 
+#include <algorithm>
+
 LONG CreateRegistryKey(HKEY root, const char* path, REGSAM access, UniqueRegistryKey& key)
 {
     HKEY opened = nullptr;
@@ -46,4 +48,49 @@ DwordValue ReadRegistryDword(HKEY key, const char* name)
     }
     result.error = status;
     return result;
+}
+
+StringValue ReadRegistryString(HKEY key, const char* name)
+{
+    StringValue result;
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    LONG status = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
+    std::string data;
+    // The value may grow between asking its size and reading it.
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        data.assign(size + 1, '\0');
+        DWORD read = size;
+        status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read);
+        if (status == ERROR_SUCCESS) {
+            data.resize(read);
+            break;
+        }
+        size = read;
+    }
+    result.error = status;
+    if (status == ERROR_FILE_NOT_FOUND) {
+        result.state = StringState::Missing;
+    } else if (status != ERROR_SUCCESS) {
+        result.state = StringState::Failed;
+    } else if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        result.state = StringState::WrongType;
+    } else {
+        // Stored strings may or may not carry their terminator.
+        data.resize(std::min(data.size(), data.find('\0')));
+        result.value = std::move(data);
+        result.state = StringState::Read;
+    }
+    return result;
+}
+
+LONG WriteRegistryDword(HKEY key, const char* name, DWORD value)
+{
+    return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
+LONG WriteRegistryString(HKEY key, const char* name, const std::string& value)
+{
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1));
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Strict registry access: each function reports the registry call's own
 // return code and leaves its output untouched unless it succeeds.
 
@@ -29,3 +31,18 @@ struct DwordValue {
 };
 
 DwordValue ReadRegistryDword(HKEY key, const char* name);
+
+// What a read of one string value found: REG_SZ and REG_EXPAND_SZ are
+// strings, taken as they stand.
+enum class StringState { Read, Missing, WrongType, Failed };
+
+struct StringValue {
+    StringState state = StringState::Missing;
+    std::string value;
+    LONG error = ERROR_SUCCESS;
+};
+
+StringValue ReadRegistryString(HKEY key, const char* name);
+
+LONG WriteRegistryDword(HKEY key, const char* name, DWORD value);
+LONG WriteRegistryString(HKEY key, const char* name, const std::string& value);

@@ -2,6 +2,7 @@
 #include "app/SonveraIds.h"
 #include "editing/MemoTidying.h"
 #include "lookup/RefreshCycle.h"
+#include "player/PlayerLink.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
@@ -269,6 +270,36 @@ TEST_F(RefreshCycleTest, ATextTheAreaCannotHoldWholeIsShownButNeverSavedOverItsF
     EXPECT_EQ(boxes.shown[0].text, Cp1251(L"Не могу сохранить: часть символов этого текста пропала бы. Файл оставлен как был."));
     EXPECT_EQ(texts.Read(L"Zero\\Song.txt"), bytes);
     EXPECT_EQ(Shown(), "typed before");
+}
+
+// With its taskbar scrolling on, the player turns its title step by step
+// (here one step per message); the program follows the song, not the steps.
+using ScrollingPlayerTest = MainWindowTest;
+
+TEST_F(ScrollingPlayerTest, TheSongIsFollowedWithoutARefreshPerTurnOfTheTitle)
+{
+    ScratchFolder texts;
+    texts.MakeFile(L"Ёлкин Двор\\Зимняя электричка.txt", "first");
+    texts.MakeFile(L"Kestrow Lane\\Paper Lanterns.txt", "second");
+    texts.MakeFile(L"list.m3u", Cp1251(L"Ёлкин Двор - Зимняя электричка\r\nKestrow Lane - Paper Lanterns"));
+    SimPlayerProcess player(texts, {"--no-clock", "--scroll", "--play", "--playlist", texts.AnsiPath() + "list.m3u"});
+    static const UINT scroll = RegisterWindowMessageA("SimPlayer.Scroll");
+    settings.textsPath = texts.AnsiPath();
+    CreateMain();
+    main->PerformMenuClick(ID_MenuRefresh);
+    for (const char* shown : {"first", "second"}) {
+        // Past a whole turn of the title, each step seen by a timer tick.
+        for (int step = 0; step < 50; ++step) {
+            const std::string before = WindowTextOf(player.MainWindow());
+            SendMessageA(player.MainWindow(), scroll, 0, 0);
+            EXPECT_NE(WindowTextOf(player.MainWindow()), before);
+            main->Timer1Timer(main->Window());
+        }
+        EXPECT_EQ(WindowTextOf(main->Memo2()), shown);
+        WinampNextClick(settings);
+        player.NewMessages();
+    }
+    EXPECT_EQ(main->ran, (std::vector<std::string>{"MenuRefreshClick", "MenuRefreshClick"}));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "player/NowPlaying.h"
+#include "player/ScrollingTitle.h"
 #include "settings/SettingsSource.h"
 
 #include <gtest/gtest.h>
@@ -133,4 +134,20 @@ TEST(ParseNowPlaying, StopsAtTheFirstNul)
     const NowPlayingSong song = Parse(0, title);
     EXPECT_EQ(song.SongArtist, "Artist");
     EXPECT_EQ(song.SongTitle, "Title");
+}
+
+TEST(CaptionOfScrollingTitle, EveryTurnGivesTheCaptionAndOtherTitlesStayWhole)
+{
+    // "12. Кино - Группа крови - Winamp" in code page 1251, a caption holding the separator, one character.
+    for (const std::string caption : {"12. \xCA\xE8\xED\xEE - \xC3\xF0\xF3\xEF\xEF\xE0 \xEA\xF0\xEE\xE2\xE8 - Winamp",
+                                      "3. Stars *** Stripes - Winamp", "x"}) {
+        for (std::size_t offset = 0; offset < caption.size(); ++offset) {
+            const std::string turned = caption.substr(offset) + " *** " + caption;
+            EXPECT_EQ(CaptionOfScrollingTitle(turned), caption) << turned;
+            EXPECT_EQ(CaptionOfScrollingTitle(turned + " *** "), caption) << turned;
+        }
+    }
+    for (const char* title : {"1. Artist - Title *** Live - Winamp", "1. A - B - Winamp *** 1. A - B - Winam",
+                              "long part *** part", "Winamp *** ", " *** ", "a *** b *** ", "***", ""})
+        EXPECT_EQ(CaptionOfScrollingTitle(title), title);
 }

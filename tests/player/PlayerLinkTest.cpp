@@ -204,6 +204,7 @@ TEST_F(PlayerLinkTest, ReadsTheTitleByteForByteAndCutsItAt255Characters)
         {longTitle.substr(0, 255), longTitle.substr(0, 255)},
         {longTitle.substr(0, 256), longTitle.substr(0, 255)},
         {longTitle, longTitle.substr(0, 255)},
+        {longTitle.substr(40) + " *** " + longTitle, longTitle.substr(0, 255)},
     };
     for (const auto& check : cases) {
         SCOPED_TRACE(check.shown.size());

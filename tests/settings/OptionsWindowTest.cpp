@@ -1,7 +1,6 @@
-#include "app/MainWindowFixture.h"
+#include "settings/OptionsFixture.h"
 #include "app/SonveraIds.h"
 #include "settings/ColourGrid.h"
-#include "settings/OptionsWindow.h"
 #include "settings/SpinField.h"
 
 #include <gtest/gtest.h>
@@ -31,40 +30,6 @@ bool IsTopmost(HWND window)
 {
     return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
-
-// The main window with the options window as its settings, as the program runs them.
-class OptionsWindowTest : public MainWindowTest {
-protected:
-    std::unique_ptr<TOptions> options;
-
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        CreateMain();
-        options = std::make_unique<TOptions>(GetModuleHandleA(nullptr), *main);
-        main->UseSettings(*options);
-    }
-
-    void TearDown() override
-    {
-        main->UseSettings(settings);
-        options.reset();
-        MainWindowTest::TearDown();
-    }
-
-    // A click as the user makes it: the box changes, then tells its page.
-    void Click(OptionId id)
-    {
-        SendMessageA(options->Control(id), BM_CLICK, 0, 0);
-    }
-
-    void TypeAndLeave(OptionId id, const char* text)
-    {
-        SpinField& spin = options->Spin(id);
-        SetWindowTextA(spin.Edit(), text);
-        SendMessageA(spin.Window(), WM_COMMAND, MAKEWPARAM(0, EN_KILLFOCUS), reinterpret_cast<LPARAM>(spin.Edit()));
-    }
-};
 
 TEST_F(OptionsWindowTest, BarsFollowTheirBoxesAndTheClientHeightFollowsTheBars)
 {

@@ -53,6 +53,28 @@ void ScratchMachineHive::Clear()
     Redirect();
 }
 
+void ScratchMachineHive::Refuse()
+{
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, InvalidRegistryHandle());
+}
+
+HKEY InvalidRegistryHandle()
+{
+    // A live handle, so that the override takes it, but not of a key.
+    static const HANDLE notAKey = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    return static_cast<HKEY>(notAKey);
+}
+
+RefusedUserHive::RefusedUserHive()
+{
+    RegOverridePredefKey(HKEY_CURRENT_USER, InvalidRegistryHandle());
+}
+
+RefusedUserHive::~RefusedUserHive()
+{
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+}
+
 void ScratchMachineHive::Redirect()
 {
     if (RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &scratch_, nullptr) !=

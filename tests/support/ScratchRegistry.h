@@ -17,6 +17,9 @@ public:
 
     // Empties the scratch hive again.
     void Clear();
+    // From now on every use of the hive fails, as the machine's hive refuses a
+    // standard user who asks for full access.
+    void Refuse();
 
     // Values under `path` (created when missing) of the scratch hive.
     void SetBinary(const char* path, const char* name, DWORD type, const std::string& bytes) const;
@@ -31,3 +34,15 @@ private:
 
 // Removes `path` below `root` with everything in it; no error when missing.
 void DeleteRegistryTree(HKEY root, const std::string& path);
+
+// While it lives, every use of HKEY_CURRENT_USER in this process fails.
+class RefusedUserHive {
+public:
+    RefusedUserHive();
+    ~RefusedUserHive();
+    RefusedUserHive(const RefusedUserHive&) = delete;
+    RefusedUserHive& operator=(const RefusedUserHive&) = delete;
+};
+
+// A handle on which every registry call fails.
+HKEY InvalidRegistryHandle();

@@ -10,6 +10,8 @@ namespace {
 // Process start-up under Wine can be slow on a cold machine.
 constexpr DWORD StartTimeoutMs = 20000;
 
+} // namespace
+
 HANDLE KillOnCloseJob()
 {
     static const UniqueKernelHandle job = [] {
@@ -22,6 +24,8 @@ HANDLE KillOnCloseJob()
     }();
     return job.get();
 }
+
+namespace {
 
 struct WindowSearch {
     DWORD processId;

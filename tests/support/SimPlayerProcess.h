@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// A job that ends every process put into it when the test program ends.
+HANDLE KillOnCloseJob();
+
 // One line of the simulated player's key log.
 struct LoggedMessage {
     std::string window; // "main" or "editor"

@@ -133,6 +133,19 @@ std::string Playback::Title() const
     return title;
 }
 
+std::string ScrolledTitle(const std::string& caption, std::size_t step)
+{
+    static constexpr std::string_view separator = " *** ";
+    if (caption.empty())
+        return caption;
+    const std::string rest = caption.substr(step % caption.size());
+    std::string title = rest;
+    title.append(separator).append(caption);
+    if (rest.size() < separator.size())
+        title += separator;
+    return title;
+}
+
 std::string FormatTime(int seconds)
 {
     const int remainder = seconds % 60;

@@ -54,6 +54,12 @@ private:
     int position_ = 0;
 };
 
+// The title as the player shows it with its taskbar scrolling on, `step`
+// turns after the scrolling began: caption[i:] + " *** " + caption, where the
+// separator trails once more while the part left is shorter than it, as the
+// rotation wraps round to the caption's start.
+std::string ScrolledTitle(const std::string& caption, std::size_t step);
+
 // "m:ss", as the player shows a position or a length.
 std::string FormatTime(int seconds);
 

@@ -14,13 +14,21 @@ struct PlayerState {
     std::string lastCommand = "none yet";
     HWND mainWindow = nullptr;
     HWND editorWindow = nullptr;
+    bool scrolls = false;
+    std::size_t scrollStep = 0;
 
-    // Puts the playback's title on the main window and repaints both windows.
+    // The main window's title: the playback's, turned when scrolling.
+    std::string ShownTitle() const
+    {
+        return scrolls ? ScrolledTitle(playback.Title(), scrollStep) : playback.Title();
+    }
+
+    // Puts the title on the main window and repaints both windows.
     void Changed() const
     {
         if (!mainWindow)
             return;
-        SetWindowTextA(mainWindow, playback.Title().c_str());
+        SetWindowTextA(mainWindow, ShownTitle().c_str());
         InvalidateRect(mainWindow, nullptr, TRUE);
         if (editorWindow)
             InvalidateRect(editorWindow, nullptr, TRUE);

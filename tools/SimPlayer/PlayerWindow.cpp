@@ -7,6 +7,8 @@
 namespace {
 
 constexpr UINT_PTR ClockTimer = 1;
+constexpr UINT_PTR ScrollTimer = 2;
+constexpr UINT ScrollIntervalMs = 200;
 constexpr int SeekSeconds = 5;
 
 const char* StateName(Playback::State state)
@@ -23,7 +25,8 @@ const char* StateName(Playback::State state)
 } // namespace
 
 PlayerWindow::PlayerWindow(PlayerState& state, const char* className, bool clockRuns)
-    : state_(state), className_(className), clockRuns_(clockRuns), font_(CreateDisplayFont())
+    : state_(state), className_(className), clockRuns_(clockRuns), font_(CreateDisplayFont()),
+      scrollMessage_(RegisterWindowMessageA(ScrollMessageName))
 {
 }
 
@@ -46,12 +49,14 @@ bool PlayerWindow::Create(HINSTANCE instance)
     if (!RegisterClassA(&windowClass))
         return false;
 
-    if (!CreateWindowExA(0, className_, state_.playback.Title().c_str(),
+    if (!CreateWindowExA(0, className_, state_.ShownTitle().c_str(),
                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40, 40, 520, 150, nullptr,
                          nullptr, instance, this))
         return false;
     state_.mainWindow = window_;
     SetTimer(window_, ClockTimer, 1000, nullptr);
+    if (state_.scrolls && clockRuns_)
+        SetTimer(window_, ScrollTimer, ScrollIntervalMs, nullptr);
     ShowWindow(window_, SW_SHOWNORMAL);
     return true;
 }
@@ -78,6 +83,13 @@ void PlayerWindow::OnKey(WPARAM key)
     }
     }
     state_.Changed();
+}
+
+// Only the title turns; the window shows the caption as it is.
+void PlayerWindow::Scroll()
+{
+    ++state_.scrollStep;
+    SetWindowTextA(window_, state_.ShownTitle().c_str());
 }
 
 void PlayerWindow::Paint()
@@ -110,7 +122,9 @@ LRESULT PlayerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYUP:
         return 0;
     case WM_TIMER:
-        if (wParam == ClockTimer && clockRuns_ && state_.playback.CurrentState() == Playback::State::Playing) {
+        if (wParam == ScrollTimer) {
+            Scroll();
+        } else if (wParam == ClockTimer && clockRuns_ && state_.playback.CurrentState() == Playback::State::Playing) {
             state_.playback.Tick();
             state_.Changed();
         }
@@ -120,8 +134,13 @@ LRESULT PlayerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DESTROY:
         KillTimer(window_, ClockTimer);
+        KillTimer(window_, ScrollTimer);
         state_.mainWindow = nullptr;
         PostQuitMessage(0);
+        return 0;
+    }
+    if (message == scrollMessage_ && state_.scrolls) {
+        Scroll();
         return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);

@@ -3,6 +3,10 @@
 #include "PlayerState.h"
 #include "WindowBase.h"
 
+// The message that turns a scrolling title one step, as its timer does; for
+// tests, which then need not wait for the timer.
+inline constexpr char ScrollMessageName[] = "SimPlayer.Scroll";
+
 // The player's main window: its class is the one other programs look for, its
 // title is the now-playing line, and it obeys the player's keyboard shortcuts.
 class PlayerWindow : public WindowBase<PlayerWindow> {
@@ -19,10 +23,12 @@ private:
     friend class WindowBase<PlayerWindow>;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnKey(WPARAM key);
+    void Scroll();
     void Paint();
 
     PlayerState& state_;
     const char* className_;
     bool clockRuns_;
     HFONT font_ = nullptr;
+    UINT scrollMessage_;
 };

@@ -24,7 +24,9 @@ constexpr char Usage[] =
     "  --playlist-editor-title TEXT   the editor's title (default \"Winamp Playlist Editor\")\n"
     "  --playlist FILE                \"Artist - Title\" lines in cp1251 (default: built-in songs)\n"
     "  --play                         start playing the first song at once\n"
-    "  --no-clock                     the position moves only when told to\n"
+    "  --no-clock                     the position, and a scrolling title, move only when told to\n"
+    "  --scroll                       scroll the title as the player's taskbar option does, a\n"
+    "                                 step every 200 ms (or per \"SimPlayer.Scroll\" message)\n"
     "  --title TEXT                   show TEXT as the main window's title, whatever plays\n"
     "  --log FILE                     append every key message received to FILE\n";
 
@@ -35,6 +37,7 @@ struct Options {
     std::string playlistFile;
     bool play = false;
     bool clockRuns = true;
+    bool scroll = false;
     std::string title;
     std::string logFile;
 };
@@ -53,6 +56,8 @@ std::optional<Options> ParseOptions(int argc, char* argv[])
             options.play = true;
         else if (option == "--no-clock")
             options.clockRuns = false;
+        else if (option == "--scroll")
+            options.scroll = true;
         else if (option == "--playlist-editor-title" && hasValue)
             options.playlistEditorTitle = argv[++index];
         else if (option == "--playlist" && hasValue)
@@ -90,6 +95,7 @@ int main(int argc, char* argv[])
     PlayerState state{Playback(options->studio ? PlayerGeneration::Studio : PlayerGeneration::Classic, std::move(songs)),
                       KeyLog(options->logFile)};
     state.playback.SetFixedTitle(options->title);
+    state.scrolls = options->scroll;
     if (options->play)
         state.playback.Play();
 
