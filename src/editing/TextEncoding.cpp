@@ -227,11 +227,6 @@ std::optional<std::string> EncodeText(std::u16string_view text, TextFormat forma
     return bytes;
 }
 
-bool FitsCp1251(std::u16string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char16_t unit) { return Cp1251Byte(unit).has_value(); });
-}
-
 DecodedText DecodeText(std::string_view bytes)
 {
     for (const TextFormat marked : {Utf8WithMark, TextFormat{TextEncoding::Utf16Le, true},

@@ -42,9 +42,6 @@ std::optional<std::u16string> DecodeText(std::string_view bytes, TextFormat form
 // unpaired surrogate in UTF-8).
 std::optional<std::string> EncodeText(std::u16string_view text, TextFormat format);
 
-// Whether code page 1251 has every character of `text`.
-bool FitsCp1251(std::u16string_view text);
-
 struct DecodedText {
     TextFormat format;
     std::u16string text;
