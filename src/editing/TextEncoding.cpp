@@ -177,11 +177,6 @@ std::string EncodeUtf16(std::u16string_view text, bool bigEndian)
 
 } // namespace
 
-TextFormat DetectTextFormat(std::string_view bytes)
-{
-    return DecodeText(bytes).format;
-}
-
 std::optional<std::u16string> DecodeText(std::string_view bytes, TextFormat format)
 {
     const std::string_view mark = MarkOf(format);

@@ -21,15 +21,6 @@ struct TextFormat {
 inline constexpr TextFormat Cp1251Format{};
 inline constexpr TextFormat Utf8WithMark{TextEncoding::Utf8, true};
 
-// The format of a file, from its bytes alone, in this order: a byte-order mark
-// (UTF-8, UTF-16 LE, UTF-16 BE) whose rest decodes in that encoding; plain
-// ASCII, which code page 1251 reads as it always did; strict UTF-8 holding at
-// least one multi-byte sequence; code page 1251 for anything else. A mark
-// whose rest does not decode (odd-length UTF-16, broken UTF-8) leaves the file
-// to code page 1251, which has a character for every byte. No guessing from
-// letter statistics: it misreads short texts.
-TextFormat DetectTextFormat(std::string_view bytes);
-
 // The text of `bytes` stored in `format`, mark excluded; nothing when the
 // bytes are not that format (a missing mark, broken UTF-8, odd-length UTF-16).
 // Code page 1251 decodes every byte: 0x98, which it leaves unassigned, stands
@@ -47,7 +38,13 @@ struct DecodedText {
     std::u16string text;
 };
 
-// A file's bytes with their format detected, and their text.
+// A file's text, and its format from its bytes alone, in this order: a
+// byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) whose rest decodes in that
+// encoding; plain ASCII, which code page 1251 reads as it always did; strict
+// UTF-8 holding at least one multi-byte sequence; code page 1251 for anything
+// else. A mark whose rest does not decode (odd-length UTF-16, broken UTF-8)
+// leaves the file to code page 1251, which has a character for every byte. No
+// guessing from letter statistics: it misreads short texts.
 DecodedText DecodeText(std::string_view bytes);
 
 // What the program knows of the file on screen, so that saving writes it back

@@ -42,21 +42,6 @@ std::wstring CyrillicSongText()
     return text;
 }
 
-// Reading each file and putting its text in the text area, as a refresh shows
-// it; the files take turns, so that a busy machine slows both alike.
-std::vector<double> MedianShowing(HWND memo, const std::vector<std::string>& paths)
-{
-    std::vector<std::vector<double>> times(paths.size());
-    for (int round = 0; round < Rounds; ++round) {
-        for (std::size_t file = 0; file < paths.size(); ++file)
-            times[file].push_back(Time([&] { ShowFileText(memo, ReadWholeFile(paths[file]).value_or("")); }));
-    }
-    std::vector<double> medians;
-    for (const std::vector<double>& fileTimes : times)
-        medians.push_back(Median(fileTimes));
-    return medians;
-}
-
 } // namespace
 
 int main()
@@ -107,10 +92,15 @@ int main()
     const ScratchFolder encodings;
     encodings.MakeFile(L"cp1251.txt", Cp1251(CyrillicSongText()));
     encodings.MakeFile(L"utf8.txt", Utf8(CyrillicSongText()));
-    const std::vector<double> showing =
-        MedianShowing(main.Memo2(), {encodings.AnsiPath() + "cp1251.txt", encodings.AnsiPath() + "utf8.txt"});
-    const double cp1251 = showing[0];
-    const double utf8 = showing[1];
+    // Reading a file and putting its text in the text area, as a refresh
+    // shows it; in turns, so that a busy machine slows both alike.
+    std::vector<double> cp1251Times, utf8Times;
+    for (int round = 0; round < Rounds; ++round) {
+        cp1251Times.push_back(Time([&] { ShowFileText(main.Memo2(), *ReadWholeFile(encodings.AnsiPath() + "cp1251.txt")); }));
+        utf8Times.push_back(Time([&] { ShowFileText(main.Memo2(), *ReadWholeFile(encodings.AnsiPath() + "utf8.txt")); }));
+    }
+    const double cp1251 = Median(cp1251Times);
+    const double utf8 = Median(utf8Times);
     std::printf("cp1251_load_ms: %.3f\n", cp1251 * 1000);
     std::printf("utf8_load_ms: %.3f\n", utf8 * 1000);
     std::printf("utf8_load_vs_cp1251_load: %.3f\n", utf8 / cp1251);
