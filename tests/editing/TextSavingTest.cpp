@@ -166,44 +166,34 @@ TEST_F(TextSavingTest, TheCreateFilesStepWritesAnEmptyFileOnlyInEditorModeForAWr
 TEST_F(TextSavingTest, ALetterCodePage1251LacksIsTidiedAndSavedOnlyAsUtf8WithAMarkTheUserAgreedTo)
 {
     const std::string old = Cp1251(L"  ёлка");
+    scratch.MakeFile(L"A\\Old.txt", old);
+    main->CurrentTextFile = scratch.AnsiPath() + "A\\Old.txt";
+    main->CurrentTextFormat = ShowFileText(main->Memo2(), old);
+    // Pasted at the end, then tidied in UTF-16: nothing is lost.
+    SendMessageA(main->Memo2(), EM_SETSEL, 100, 100);
+    SETTEXTEX paste{ST_SELECTION, 1200};
+    SendMessageA(main->Memo2(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&paste), reinterpret_cast<LPARAM>(L" ŁZA"));
+    main->PerformMenuClick(ID_MenuTrim);
+    main->PerformMenuClick(ID_MenuNorm);
+
+    boxes.answer = IDNO;
+    Save();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, Cp1251(L"В тексте есть символы, которых нет в кодировке Windows-1251. Хранить этот файл "
+                                           L"отныне в UTF-8 (с меткой BOM)? Если нет, текст не сохранится и останется на экране."));
+    EXPECT_EQ(boxes.shown[0].type, UINT{MB_YESNO | MB_ICONQUESTION});
+    EXPECT_EQ(scratch.Read(L"A\\Old.txt"), old);
+    EXPECT_TRUE(Modified());
+
+    boxes.answer = IDYES;
+    Save();
     const std::string switched = "\xEF\xBB\xBF" + Utf8(L"Ёлка łza");
-    const struct {
-        const wchar_t* file;
-        bool shown;
-    } cases[] = {{L"A\\Old.txt", true}, {L"A\\New.txt", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(Cp1251(c.file));
-        boxes.shown.clear();
-        scratch.MakeFile(L"A\\Old.txt", old);
-        main->Song = {"A", "New"};
-        main->CurrentTextFile = c.shown ? scratch.AnsiPath() + "A\\Old.txt" : "";
-        main->CurrentTextFormat = ShowFileText(main->Memo2(), old);
-        // Pasted at the end, then tidied in UTF-16: nothing is lost.
-        SendMessageA(main->Memo2(), EM_SETSEL, 100, 100);
-        SETTEXTEX paste{ST_SELECTION, 1200};
-        SendMessageA(main->Memo2(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&paste), reinterpret_cast<LPARAM>(L" ŁZA"));
-        main->PerformMenuClick(ID_MenuTrim);
-        main->PerformMenuClick(ID_MenuNorm);
-
-        boxes.answer = IDNO;
-        Save();
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].text, Cp1251(L"В тексте есть символы, которых нет в кодировке Windows-1251. Хранить этот файл "
-                                               L"отныне в UTF-8 (с меткой BOM)? Если нет, текст не сохранится и останется на экране."));
-        EXPECT_EQ(boxes.shown[0].type, UINT{MB_YESNO | MB_ICONQUESTION});
-        EXPECT_EQ(scratch.Read(L"A\\Old.txt"), old);
-        EXPECT_EQ(scratch.Names(L"A"), std::vector<std::wstring>{L"Old.txt"});
-        EXPECT_TRUE(Modified());
-
-        boxes.answer = IDYES;
-        Save();
-        EXPECT_EQ(scratch.Read(c.file), switched);
-        // From now on the file is UTF-8 and asks no more.
-        SendMessageA(main->Memo2(), EM_SETMODIFY, TRUE, 0);
-        Save();
-        EXPECT_EQ(scratch.Read(c.file), switched);
-        EXPECT_EQ(boxes.shown.size(), 2u);
-    }
+    EXPECT_EQ(scratch.Read(L"A\\Old.txt"), switched);
+    // From now on the file is UTF-8 and asks no more.
+    SendMessageA(main->Memo2(), EM_SETMODIFY, TRUE, 0);
+    Save();
+    EXPECT_EQ(scratch.Read(L"A\\Old.txt"), switched);
+    EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
 } // namespace
