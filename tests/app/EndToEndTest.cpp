@@ -148,9 +148,10 @@ TEST_F(EndToEndTest, AUsersDay)
     {
         SonveraProcess editorMode;
         EXPECT_TRUE(WaitFor([&] { return count("Read Only Song.txt") == 1; })) << logged();
+        // Only an editor that is up can be closed: the user waits for it.
+        EXPECT_TRUE(WaitFor([] { return StandInWindows() == 2; }));
         editorMode.Command(ID_MenuWinampPrev);
         EXPECT_TRUE(WaitFor([&] { return count("Lost Song.txt") == 1; })) << logged();
-        // The user closes the program once the editor is up.
         EXPECT_TRUE(WaitFor([] { return StandInWindows() == 2; }));
         EXPECT_EQ(File(L"Quiet Band\\Lost Song.txt"), "");
         EXPECT_EQ(editorMode.Close(), 0u);
