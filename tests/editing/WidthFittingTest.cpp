@@ -33,15 +33,15 @@ protected:
     void SetCaption(const std::string& caption) { SetWindowTextA(windows.Label(), caption.c_str()); }
     int ScrollBar() const { return GetSystemMetrics(SM_CYHSCROLL); }
 
-    // A window 400 pixels wide outside whose text area is 370 wide inside:
-    // a text that fits gets 30 pixels of room on top of its own width.
+    // A window 640 pixels wide outside whose text area is 500 wide inside:
+    // a text that fits gets 140 pixels of room on top of its own width.
     void ArrangeWindows()
     {
-        SetWindowPos(windows.Main(), nullptr, 0, 0, 400, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(windows.Main(), nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         const int border = OuterWidth(windows.Memo()) - ClientWidth(windows.Memo());
-        SetWindowPos(windows.Memo(), nullptr, 0, 0, 370 + border, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ASSERT_EQ(OuterWidth(windows.Main()), 400);
-        ASSERT_EQ(ClientWidth(windows.Memo()), 370);
+        SetWindowPos(windows.Memo(), nullptr, 0, 0, 500 + border, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_EQ(OuterWidth(windows.Main()), 640);
+        ASSERT_EQ(ClientWidth(windows.Memo()), 500);
     }
 };
 
@@ -92,7 +92,7 @@ TEST_F(WidthFittingTest, FitsTheClientWidthToTheWidestLine)
             widest = std::max(widest, MeasureText(windows.MemoFont(), line));
         if (c.useAnTWidth)
             widest = std::max(widest, MeasureText(windows.LabelFont(), caption));
-        const int fitted = c.fit == Fit::Upper ? c.maximum : c.fit == Fit::Lower ? c.minimum : widest + 30;
+        const int fitted = c.fit == Fit::Upper ? c.maximum : c.fit == Fit::Lower ? c.minimum : widest + 140;
         const int expected = fitted + ScrollBar();
         const int height = OuterHeight(windows.Main());
 
@@ -113,7 +113,7 @@ TEST_F(WidthFittingTest, MeasuresWithTheTextAreasCurrentFont)
         windows.SetMemoFont("Courier New", points);
         ArrangeWindows();
         ASSERT_TRUE(FitWindowWidth(windows.Main(), windows.Memo(), windows.Label(), path, settings));
-        EXPECT_EQ(ClientWidth(windows.Main()), MeasureText(windows.MemoFont(), line) + 30 + ScrollBar());
+        EXPECT_EQ(ClientWidth(windows.Main()), MeasureText(windows.MemoFont(), line) + 140 + ScrollBar());
     }
     // Measuring left the fonts on display alone.
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(windows.Label(), WM_GETFONT, 0, 0)), windows.LabelFont());
