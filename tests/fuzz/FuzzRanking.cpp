@@ -15,18 +15,10 @@ namespace {
 // place where the title's bytes all match, else the name's length.
 std::size_t ExpectedKey(const std::string& path, const std::string& title)
 {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < path.size(); ++i)
-        if (path[i] == '\\')
-            start = i + 1;
-    const std::string name = path.substr(start);
-    for (std::size_t at = 0; at + title.size() <= name.size(); ++at) {
-        std::size_t same = 0;
-        while (same < title.size() && name[at + same] == title[same])
-            ++same;
-        if (same == title.size())
+    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    for (std::size_t at = 0; at + title.size() <= name.size(); ++at)
+        if (name.compare(at, title.size(), title) == 0)
             return at + 1;
-    }
     return name.size();
 }
 
