@@ -1,5 +1,6 @@
 #include "app/ResourceLoading.h"
 
+#include "win/LateBinding.h"
 #include <objbase.h>
 #include <ocidl.h>
 #include <olectl.h>
@@ -24,16 +25,18 @@ std::string_view ResourceBytes(HINSTANCE instance, int id)
 // as the caller had it.
 class ComScope {
 public:
-    ComScope() noexcept : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComScope() noexcept : initialized_(initialize_ && uninitialize_ && SUCCEEDED(initialize_(nullptr))) {}
     ~ComScope()
     {
         if (initialized_)
-            CoUninitialize();
+            uninitialize_();
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
 
 private:
+    static inline const auto initialize_ = LateFunction<decltype(CoInitialize)>("ole32.dll", "CoInitialize");
+    static inline const auto uninitialize_ = LateFunction<decltype(CoUninitialize)>("ole32.dll", "CoUninitialize");
     bool initialized_;
 };
 
@@ -81,14 +84,17 @@ UniqueGdiObject LoadJpegResource(HINSTANCE instance, int id)
     std::memcpy(target, bytes.data(), bytes.size());
     GlobalUnlock(memory);
 
+    static const auto createStream =
+        LateFunction<decltype(CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
+    static const auto loadPicture = LateFunction<decltype(OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
     ComScope com;
     ComPointer<IStream> stream;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.Receive()))) {
+    if (!createStream || !loadPicture || FAILED(createStream(memory, TRUE, stream.Receive()))) {
         GlobalFree(memory);
         return {};
     }
     ComPointer<IPicture> picture;
-    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+    if (FAILED(loadPicture(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(picture.Receive()))))
         return {};
 

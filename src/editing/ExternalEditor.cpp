@@ -1,5 +1,6 @@
 #include "editing/ExternalEditor.h"
 
+#include "win/LateBinding.h"
 #include "editing/SavingRules.h"
 
 #include <shellapi.h>
@@ -9,8 +10,10 @@ void OpenInExternalEditor(const std::string& file, bool closePrevious, EditorPro
     CloseExternalEditor(closePrevious, editor);
     editor = {};
 
+    static const auto findExecutable = LateFunction<decltype(FindExecutableA)>("shell32.dll", "FindExecutableA");
     char program[MAX_PATH] = {};
-    if (reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, program)) <= 32 || !program[0])
+    if (!findExecutable || reinterpret_cast<INT_PTR>(findExecutable(file.c_str(), nullptr, program)) <= 32 ||
+        !program[0])
         return;
     std::string commandLine = EditorCommandLine(program, file);
 

@@ -1,5 +1,6 @@
 // What each control of the options window does to the main window, and the
 // switch between text-view mode and external-editor mode.
+#include "win/LateBinding.h"
 #include "settings/MainWindowLook.h"
 #include "settings/OptionRules.h"
 #include "settings/OptionsIds.h"
@@ -34,20 +35,27 @@ COLORREF ColourOfIndex(int index)
 
 std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title)
 {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    static const auto initialize = LateFunction<decltype(CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+    static const auto uninitialize = LateFunction<decltype(CoUninitialize)>("ole32.dll", "CoUninitialize");
+    static const auto freeMemory = LateFunction<decltype(CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
+    static const auto browseForFolder = LateFunction<decltype(SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
+    static const auto pathOf = LateFunction<decltype(SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
+    if (!initialize || !uninitialize || !freeMemory || !browseForFolder || !pathOf)
+        return std::nullopt;
+    const HRESULT com = initialize(nullptr, COINIT_APARTMENTTHREADED);
     BROWSEINFOA browse{};
     browse.hwndOwner = owner;
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     std::optional<std::string> folder;
-    if (PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&browse)) {
+    if (PIDLIST_ABSOLUTE chosen = browseForFolder(&browse)) {
         char path[MAX_PATH] = {};
-        if (SHGetPathFromIDListA(chosen, path) && path[0])
+        if (pathOf(chosen, path) && path[0])
             folder = path;
-        CoTaskMemFree(chosen);
+        freeMemory(chosen);
     }
     if (SUCCEEDED(com))
-        CoUninitialize();
+        uninitialize();
     return folder;
 }
 
