@@ -584,8 +584,8 @@ void TSonveraMain::CreateMemo()
                              0, 0, 0, 0, window_, nullptr, instance_, nullptr);
     if (!memo2_)
         throw std::runtime_error("Cannot create the text area");
-    // Only an empty control takes a new text mode.
-    SendMessageA(memo2_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
+    // Only an empty control takes a new mode; UTF-8 and UTF-16 texts need Unicode.
+    SendMessageA(memo2_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
     SendMessageA(memo2_, EM_EXLIMITTEXT, 0, Memo2TextLimit);
     SendMessageA(memo2_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
 }

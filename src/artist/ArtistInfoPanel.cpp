@@ -1,6 +1,7 @@
 #include "artist/ArtistInfoPanel.h"
 
 #include "artist/ArtistInfoIds.h"
+#include "editing/SavingRules.h"
 #include "editing/TextLines.h"
 #include "win/FileText.h"
 #include "win/FloatingPanel.h"
@@ -37,10 +38,11 @@ bool IsReadOnly(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-std::string WindowText(HWND window)
+std::u16string WindowText(HWND window)
 {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -70,7 +72,9 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
 
-    memo_ = CreateWindowExA(0, "EDIT", "",
+    // A Unicode edit control, so that notes in UTF-8 or UTF-16 keep every
+    // character; code page 1251 text goes in and out converted as ever.
+    memo_ = CreateWindowExW(0, L"EDIT", L"",
                             WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
                                 ES_AUTOVSCROLL | ES_WANTRETURN,
                             0, 0, ClientSize.cx, ClientSize.cy, window_,
@@ -81,8 +85,8 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     SendMessageA(memo_, EM_SETLIMITTEXT, MemoCapacity, 0);
     // The edit control would offer its own menu (Undo, Cut, ...); the memo
     // hands right clicks to the panel instead.
-    SetWindowLongPtrA(memo_, GWLP_USERDATA, GetWindowLongPtrA(memo_, GWLP_WNDPROC));
-    SetWindowLongPtrA(memo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MemoProcedure));
+    SetWindowLongPtrW(memo_, GWLP_USERDATA, GetWindowLongPtrW(memo_, GWLP_WNDPROC));
+    SetWindowLongPtrW(memo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MemoProcedure));
 
     // The hint shows whatever the main window's hint setting says.
     HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -141,10 +145,13 @@ void ArtistInfoPanel::InforMemoRefreshClick()
     const std::optional<std::string> contents = ReadWholeFile(file.path);
     if (!contents)
         throw std::runtime_error("Cannot open file " + file.path);
-    const std::string text = WithCrLfLineBreaks(*contents);
+    const DecodedText decoded = DecodeText(*contents);
+    const std::u16string text = WithCrLfLineBreaks(decoded.text);
     const auto capacity = static_cast<std::size_t>(SendMessageA(memo_, EM_GETLIMITTEXT, 0, 0));
-    if (text.size() > capacity || !SetWindowTextA(memo_, text.c_str()))
+    if (text.size() > capacity || !SetWindowTextW(memo_, reinterpret_cast<const wchar_t*>(text.c_str())))
         throw std::runtime_error("Text exceeds memo capacity");
+    loadedFile_ = file.path;
+    loadedFormat_ = {decoded.format, decoded.format == Cp1251Format || WindowText(memo_) == text};
 }
 
 void ArtistInfoPanel::InforMemoSaveClick()
@@ -152,10 +159,30 @@ void ArtistInfoPanel::InforMemoSaveClick()
     if (!infoFile_)
         return;
     const ArtistInfoFile file = infoFile_();
+    const std::string failure = "Cannot create file " + file.path;
     // The whole-file write would replace a read-only file; the user marked it
     // so that it stays as it is.
-    if (!file.insideTextsFolder || IsReadOnly(file.path) || !WriteWholeFile(file.path, WindowText(memo_)))
-        throw std::runtime_error("Cannot create file " + file.path);
+    if (!file.insideTextsFolder || IsReadOnly(file.path))
+        throw std::runtime_error(failure);
+    // Another artist's file, or a new one, is written as code page 1251 text.
+    const SavePlan plan = PlanSave(WindowText(memo_), file.path == loadedFile_ ? loadedFormat_ : ShownTextFormat{},
+                                   SendMessageA(memo_, EM_GETMODIFY, 0, 0) != 0);
+    const std::string caption = LoadResourceString(IDS_ARTIST_INFO_CAPTION);
+    if (plan.action == SaveAction::KeepFile)
+        return;
+    if (plan.action == SaveAction::Refuse) {
+        ShowMessageBox(window_, LoadResourceString(IDS_INFO_CHARACTERS_WOULD_BE_LOST), caption, MB_OK);
+        return;
+    }
+    if (plan.action == SaveAction::AskToSwitchToUtf8 &&
+        ShowMessageBox(window_, LoadResourceString(IDS_INFO_SWITCH_TO_UTF8), caption, MB_YESNO | MB_ICONQUESTION) !=
+            IDYES)
+        return;
+    if (!WriteWholeFile(file.path, plan.bytes))
+        throw std::runtime_error(failure);
+    loadedFile_ = file.path;
+    loadedFormat_ = {plan.format, true};
+    SendMessageA(memo_, EM_SETMODIFY, FALSE, 0);
 }
 
 HMENU ArtistInfoPanel::ContextMenu() const
@@ -217,9 +244,9 @@ LRESULT ArtistInfoPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(memo, GWLP_USERDATA));
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(memo, GWLP_USERDATA));
     if (message == WM_CONTEXTMENU)
         return SendMessageA(GetParent(memo), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(memo), lParam);
-    return CallWindowProcA(original, memo, message, wParam, lParam);
+    return CallWindowProcW(original, memo, message, wParam, lParam);
 }
 

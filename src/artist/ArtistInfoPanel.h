@@ -1,11 +1,13 @@
 #pragma once
 
 #include "artist/ArtistInfoPath.h"
+#include "editing/TextEncoding.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 // The artist info panel (`ArtistInfo`): a floating tool window holding the
 // memo `InforMemo`, whose context menu `ArtistInfoPopup` reloads, saves or
@@ -32,10 +34,13 @@ public:
     void Hide();
 
     // "Обновить": the file's text in place of the memo's, when the file exists.
-    // "Сохранить": the memo's text, exactly, as the whole file; no folder is
-    // made, and a read-only file stays as it is. Both throw the standard
-    // report's message when they fail, and leave the memo and the file as
-    // they were.
+    // "Сохранить": the memo's text, exactly, as the whole file, in the format
+    // the file was last read or written in (code page 1251 for another
+    // file); no folder is made, and a read-only file stays as it is. Text
+    // that format cannot hold is written as the main window's is: after the
+    // user agrees to UTF-8 with a mark, never losing a character. Both throw
+    // the standard report's message when they fail, and leave the memo and
+    // the file as they were.
     void InforMemoRefreshClick();
     void InforMemoSaveClick();
 
@@ -70,4 +75,7 @@ private:
     UniqueHandle<MenuTraits> menu_;
     InfoFileSource infoFile_;
     bool placed_ = false;
+    // The file the memo's text came from or went to last, and its format.
+    std::string loadedFile_;
+    ShownTextFormat loadedFormat_;
 };

@@ -11,3 +11,8 @@
 #define IDS_CannotCreateFolderCaption 3312
 #define IDS_CannotSave 3313
 #define IDS_CannotSaveCaption 3314
+
+// Saving a text in its file's own encoding.
+#define IDS_SwitchToUtf8Question 3315
+#define IDS_SwitchToUtf8Caption 3316
+#define IDS_CharactersWouldBeLost 3317

@@ -1,11 +1,13 @@
 #include "editing/MemoTidying.h"
 
+#include "editing/TextEncoding.h"
 #include "editing/TextTidying.h"
 #include "win/AnsiCase.h"
 
 #include <richedit.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,20 +42,23 @@ constexpr std::size_t ParagraphsWalkedPerRewrittenParagraph = 4000;
 // anything from a few dozen to a few hundred measured the same.
 constexpr std::size_t BreaksDeletedAtOnce = 200;
 
-bool IsBreak(char c)
+template <typename Char>
+bool IsBreak(Char c)
 {
     return c == '\r' || c == '\n';
 }
 
-std::size_t CountBreaks(std::string_view text)
+template <typename Char>
+std::size_t CountBreaks(std::basic_string_view<Char> text)
 {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsBreak));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsBreak<Char>));
 }
 
 enum class Plan { Edits, Rewrite };
 
 // Either edits (perhaps merged into one) or a rewrite from the first change.
-Plan Planned(std::string_view text, TextEdits& edits)
+template <typename Char>
+Plan Planned(std::basic_string_view<Char> text, BasicTextEdits<Char>& edits)
 {
     if (edits.size() < 2)
         return Plan::Edits;
@@ -98,10 +103,11 @@ public:
     QuietChanges(const QuietChanges&) = delete;
     QuietChanges& operator=(const QuietChanges&) = delete;
 
-    void Apply(const TextEdits& edits)
+    template <typename Char>
+    void Apply(const BasicTextEdits<Char>& edits)
     {
         std::ptrdiff_t shift = 0;
-        for (const TextEdit& edit : edits) {
+        for (const BasicTextEdit<Char>& edit : edits) {
             const std::size_t from = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(edit.offset) + shift);
             Replace(from, from + edit.length, edit.replacement.c_str());
             shift += static_cast<std::ptrdiff_t>(edit.replacement.size()) - static_cast<std::ptrdiff_t>(edit.length);
@@ -114,15 +120,17 @@ public:
     // cut from the end backwards (deleting from `from` forwards would make
     // every joined paragraph shift all those after it), then one insertion
     // at the end, which is as cheap as filling an empty text area.
-    void Rewrite(std::string_view text, const std::string& newText, std::size_t from)
+    template <typename Char>
+    void Rewrite(std::basic_string_view<Char> text, const std::basic_string<Char>& newText, std::size_t from)
     {
+        static constexpr Char Nothing[] = {'\0'};
         std::size_t end = text.size();
         while (end > from) {
             std::size_t start = end;
             for (std::size_t breaks = 0; start > from; --start)
                 if (IsBreak(text[start - 1]) && ++breaks > BreaksDeletedAtOnce)
                     break;
-            Replace(start, end, "");
+            Replace(start, end, Nothing);
             end = start;
         }
         Replace(from, from, newText.c_str() + from);
@@ -142,6 +150,13 @@ private:
         SendMessageA(memo_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(replacement));
     }
 
+    void Replace(std::size_t from, std::size_t to, const char16_t* replacement)
+    {
+        Select(memo_, from, to);
+        SETTEXTEX how{ST_SELECTION, UnicodeCodePage};
+        SendMessageA(memo_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(replacement));
+    }
+
     void MarkChanged()
     {
         changed_ = true;
@@ -155,7 +170,9 @@ private:
 };
 
 // Turns `text`, the text area's, into `newText`, which `edits` make of it.
-void Change(HWND memo, std::string_view text, const std::string& newText, TextEdits edits, std::size_t caret)
+template <typename Char>
+void Change(HWND memo, std::basic_string_view<Char> text, const std::basic_string<Char>& newText,
+            BasicTextEdits<Char> edits, std::size_t caret)
 {
     const Plan plan = Planned(text, edits);
     QuietChanges changes(memo);
@@ -166,20 +183,33 @@ void Change(HWND memo, std::string_view text, const std::string& newText, TextEd
     changes.PlaceCaret(caret);
 }
 
+// Calls `tidy(text, caret, toUpper, toLower)` on the text area's text: in code
+// page 1251, with the system's ANSI letter case, as it always was, when that
+// holds every character; otherwise in UTF-16, so that none is lost.
+template <typename Tidy>
+void TidyText(HWND memo, Tidy&& tidy)
+{
+    const std::size_t caret = CaretPosition(memo);
+    const std::u16string unicode = ControlUnicodeText(memo);
+    if (const std::optional<std::string> text = EncodeText(unicode, Cp1251Format))
+        tidy(std::string_view(*text), caret, MakeUpperAnsi, MakeLowerAnsi);
+    else
+        tidy(std::u16string_view(unicode), caret, MakeUpperUnicode, MakeLowerUnicode);
+}
+
 } // namespace
 
-// Code page 1251 has one byte per character, so bytes count as characters.
-std::string ControlText(HWND memo)
+std::u16string ControlUnicodeText(HWND memo)
 {
-    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMCHARS, UnicodeCodePage};
     const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
     if (length <= 0)
         return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
     GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size());
+    request.cb = static_cast<DWORD>(text.size() * sizeof(char16_t));
     request.flags = GT_DEFAULT;
-    request.codepage = CP_ACP;
+    request.codepage = UnicodeCodePage;
     const LRESULT copied =
         SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
@@ -188,16 +218,16 @@ std::string ControlText(HWND memo)
 
 void MenuTrimText(HWND memo)
 {
-    const std::size_t caret = CaretPosition(memo);
-    const std::string text = ControlText(memo);
-    const TrimmedText trimmed = TrimText(text, caret);
-    Change(memo, text, trimmed.text, trimmed.edits, trimmed.caret);
+    TidyText(memo, [memo](auto text, std::size_t caret, auto, auto) {
+        const auto trimmed = TrimText(text, caret);
+        Change(memo, text, trimmed.text, trimmed.edits, trimmed.caret);
+    });
 }
 
 void MenuNormText(HWND memo)
 {
-    const std::size_t caret = CaretPosition(memo);
-    const std::string text = ControlText(memo);
-    const NormalisedText normalised = NormaliseText(text, MakeUpperAnsi, MakeLowerAnsi);
-    Change(memo, text, normalised.text, normalised.edits, caret);
+    TidyText(memo, [memo](auto text, std::size_t caret, auto toUpper, auto toLower) {
+        const auto normalised = NormaliseText(text, toUpper, toLower);
+        Change(memo, text, normalised.text, normalised.edits, caret);
+    });
 }

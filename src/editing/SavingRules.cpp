@@ -4,6 +4,9 @@
 #include "player/NowPlaying.h"
 #include "settings/SettingsSource.h"
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 constexpr std::size_t MaxStatusTextLength = 255;
@@ -38,4 +41,20 @@ std::string EditorCommandLine(std::string_view program, std::string_view file)
         commandLine.append(program);
     commandLine.append(" \"").append(file).append("\"");
     return commandLine;
+}
+
+SavePlan PlanSave(std::u16string_view text, const ShownTextFormat& shown, bool modified)
+{
+    const TextFormat format = shown.format;
+    if (format.encoding != TextEncoding::Cp1251 && !modified)
+        return {SaveAction::KeepFile, format, {}};
+    if (!shown.heldExactly)
+        return {SaveAction::Refuse, format, {}};
+    if (std::optional<std::string> bytes = EncodeText(text, format))
+        return {SaveAction::Write, format, std::move(*bytes)};
+    if (format.encoding == TextEncoding::Cp1251) {
+        if (std::optional<std::string> bytes = EncodeText(text, Utf8WithMark))
+            return {SaveAction::AskToSwitchToUtf8, Utf8WithMark, std::move(*bytes)};
+    }
+    return {SaveAction::Refuse, format, {}};
 }

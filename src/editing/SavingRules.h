@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/TextEncoding.h"
+
 #include <string>
 #include <string_view>
 
@@ -28,3 +30,24 @@ std::string StatusTextOf(std::string_view path, std::string_view textsPath);
 // the file in double quotes. A program path holding a space is quoted too, so
 // that the system cannot take its first word for the program.
 std::string EditorCommandLine(std::string_view program, std::string_view file);
+
+// What saving the text area does with the file the text came from.
+enum class SaveAction {
+    Write,             // `bytes`, in `format`
+    AskToSwitchToUtf8, // code page 1251 lacks a character: `bytes` are UTF-8 with a mark, if the user agrees
+    KeepFile,          // a text not changed since it was read from a file not in code page 1251
+    Refuse,            // a character would be lost
+};
+
+struct SavePlan {
+    SaveAction action = SaveAction::Write;
+    TextFormat format;
+    std::string bytes;
+};
+
+// `text` (line breaks as the file gets them) saved over a file shown in
+// `shown`; a new file counts as code page 1251. A code page 1251 text is
+// written whenever the user saves, as it always was; a text in any other
+// format only when it changed, as nothing would be gained and the text area
+// may have normalised its line breaks.
+SavePlan PlanSave(std::u16string_view text, const ShownTextFormat& shown, bool modified);

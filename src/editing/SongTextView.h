@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/ExternalEditor.h"
+#include "editing/TextEncoding.h"
 #include "player/NowPlaying.h"
 
 #include <windows.h>
@@ -27,6 +28,9 @@ public:
     NowPlayingSong Song;
     // Full path of the text shown or opened; empty when none.
     std::string CurrentTextFile;
+    // How that file stores its text, so that saving writes it back the same
+    // way; code page 1251 when nothing was read from it.
+    ShownTextFormat CurrentTextFormat;
     // The editor started last; zero when none.
     EditorProcessRecord EditorProcess;
 };

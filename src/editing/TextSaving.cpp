@@ -22,12 +22,35 @@ bool IsFolder(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ShowFailure(const SongTextView& view, UINT text, UINT caption)
+int ShowBox(const SongTextView& view, UINT text, UINT caption, UINT type = MB_OK)
 {
-    ShowMessageBox(view.Window(), LoadResourceString(text), LoadResourceString(caption), MB_OK);
+    return ShowMessageBox(view.Window(), LoadResourceString(text), LoadResourceString(caption), type);
+}
+
+void ShowSaved(SongTextView& view)
+{
+    view.SetStatusText(StatusTextOf(view.CurrentTextFile, view.Settings().TextsPath()));
+    view.SetStatusHint(view.CurrentTextFile);
+    SendMessageA(view.Memo2(), EM_SETMODIFY, FALSE, 0);
 }
 
 } // namespace
+
+ShownTextFormat ShowFileText(HWND memo, std::string_view bytes)
+{
+    const DecodedText decoded = DecodeText(bytes);
+    if (decoded.format == Cp1251Format) {
+        SetWindowTextA(memo, WithCrLfLineBreaks(bytes).c_str());
+        SendMessageA(memo, EM_SETMODIFY, FALSE, 0);
+        return {};
+    }
+    const std::u16string text = WithCrLfLineBreaks(decoded.text);
+    SETTEXTEX how{ST_DEFAULT, UnicodeCodePage};
+    SendMessageA(memo, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(memo, EM_SETMODIFY, FALSE, 0);
+    // The area ends the text at a NUL character, for one.
+    return {decoded.format, WithCrLfLineBreaks(ControlUnicodeText(memo)) == text};
+}
 
 bool WriteCurrentText(SongTextView& view)
 {
@@ -35,25 +58,40 @@ bool WriteCurrentText(SongTextView& view)
     if (status == LoadResourceString(IDS_PlayerNotRunning) || status == LoadResourceString(IDS_PlayerNotPlaying))
         return false;
 
+    // A new file starts in code page 1251. The rich edit keeps a line break
+    // as one CR; the file has CR LF.
+    if (view.CurrentTextFile.empty())
+        view.CurrentTextFormat = {};
+    const SavePlan plan = PlanSave(WithCrLfLineBreaks(ControlUnicodeText(view.Memo2())), view.CurrentTextFormat,
+                                   SendMessageA(view.Memo2(), EM_GETMODIFY, 0, 0) != 0);
+    if (plan.action == SaveAction::Refuse) {
+        ShowBox(view, IDS_CharactersWouldBeLost, IDS_CannotSaveCaption);
+        return false;
+    }
+    if (plan.action == SaveAction::AskToSwitchToUtf8 &&
+        ShowBox(view, IDS_SwitchToUtf8Question, IDS_SwitchToUtf8Caption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return false;
+    if (plan.action == SaveAction::KeepFile) {
+        ShowSaved(view);
+        return true;
+    }
+
     const SettingsSource& settings = view.Settings();
     const std::string folder = ArtistFolderOf(view.Song, settings);
 
     if (!IsFolder(folder) && !CreateDirectoryA(folder.c_str(), nullptr) && !IsFolder(folder)) {
-        ShowFailure(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);
+        ShowBox(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);
         return false;
     }
 
     if (view.CurrentTextFile.empty())
         view.CurrentTextFile = NewTextFileOf(view.Song, settings);
-    // The rich edit keeps a line break as one CR; the file has CR LF.
-    if (!WriteWholeFile(view.CurrentTextFile, WithCrLfLineBreaks(ControlText(view.Memo2())))) {
-        ShowFailure(view, IDS_CannotSave, IDS_CannotSaveCaption);
+    if (!WriteWholeFile(view.CurrentTextFile, plan.bytes)) {
+        ShowBox(view, IDS_CannotSave, IDS_CannotSaveCaption);
         return false;
     }
-
-    view.SetStatusText(StatusTextOf(view.CurrentTextFile, settings.TextsPath()));
-    view.SetStatusHint(view.CurrentTextFile);
-    SendMessageA(view.Memo2(), EM_SETMODIFY, FALSE, 0);
+    view.CurrentTextFormat = {plan.format, true};
+    ShowSaved(view);
     return true;
 }
 

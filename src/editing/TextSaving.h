@@ -1,11 +1,28 @@
 #pragma once
 
+#include "editing/TextEncoding.h"
+
+#include <windows.h>
+
+#include <string_view>
+
 class SongTextView;
 
-// Writes the text area to `CurrentTextFile`, or, with no file shown, to a new
-// file named after the song in the artist's folder (made when missing, one
-// level). Writes nothing while the status line says that the player is not
-// running or not playing. Failures are shown in boxes owned by the window,
+// Puts the text of a file's `bytes` in the text area, unmodified, and says how
+// the file stores it. Code page 1251 goes in as ANSI text, as it always did;
+// UTF-8 and UTF-16 as UTF-16, every character kept. The text is read back, so
+// that a text the area could not take whole is known and never saved over its
+// file.
+ShownTextFormat ShowFileText(HWND memo, std::string_view bytes);
+
+// Writes the text area to `CurrentTextFile` in the file's own format, or, with
+// no file shown, to a new file named after the song in the artist's folder
+// (made when missing, one level) in code page 1251. Writes nothing while the
+// status line says that the player is not running or not playing. A text that
+// code page 1251 cannot hold is written only when the user agrees to keep the
+// file in UTF-8 with a mark from then on; a text that would lose characters
+// is refused with a box; an unchanged text from a file in any other format is
+// left alone (a success). Failures are shown in boxes owned by the window,
 // whatever the silent mode says. On success the status line shows the path
 // below the texts folder (its hint the full path) and the text counts as
 // unmodified. Returns whether the text was written.

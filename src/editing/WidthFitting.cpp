@@ -1,5 +1,6 @@
 #include "editing/WidthFitting.h"
 
+#include "editing/TextEncoding.h"
 #include "editing/TextLines.h"
 #include "editing/WidthArithmetic.h"
 #include "settings/SettingsSource.h"
@@ -71,6 +72,16 @@ public:
         return size.cx;
     }
 
+    int Width(std::u16string_view text) const
+    {
+        SIZE size{};
+        if (!context_ || text.empty())
+            return 0;
+        GetTextExtentPoint32W(context_.get(), reinterpret_cast<const wchar_t*>(text.data()),
+                              static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
 private:
     UniqueMemoryDeviceContext context_;
     HGDIOBJ previous_;
@@ -139,9 +150,12 @@ bool FitWindowWidth(HWND mainWindow, HWND memo, HWND artistAndTitle, const std::
     {
         const UniqueFont memoFont = RichEditFont(memo);
         const TextMeasure measure(memoFont.get());
-        ForEachLine(*contents, [&](std::string_view line, std::string_view) {
-            widest = std::max(widest, measure.Width(line));
-        });
+        const auto measureLine = [&](auto line, auto) { widest = std::max(widest, measure.Width(line)); };
+        // Code page 1251 as it always was measured; other files as decoded.
+        if (const DecodedText decoded = DecodeText(*contents); decoded.format == Cp1251Format)
+            ForEachLine(*contents, measureLine);
+        else
+            ForEachLine(decoded.text, measureLine);
     }
     if (settings.UseAnTWidth())
         widest = std::max(widest, CaptionWidth(artistAndTitle, {}));

@@ -12,7 +12,8 @@ class SettingsSource;
 // without changing them.
 
 // Sets the main window's client width from the widest line of `textFile` as
-// stored on disk (lines end at CR, LF or CR LF), and of the label's caption
+// stored on disk, decoded as the text area shows it (lines end at CR, LF or
+// CR LF), and of the label's caption
 // too while `UseAnTWidth` is ticked: the bound `MaxMemoWidth` or `MinMemoWidth`
 // when the width passes it, else the width plus the room around the text
 // area's text (outer width of the main window less client width of `memo`);

@@ -3,7 +3,6 @@
 #include "editing/EditingIds.h"
 #include "editing/ExternalEditor.h"
 #include "editing/SavingRules.h"
-#include "editing/TextLines.h"
 #include "editing/TextSaving.h"
 #include "editing/WidthFitting.h"
 #include "lookup/LookupIds.h"
@@ -150,6 +149,7 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
 {
     const SettingsSource& settings = view_.Settings();
     view_.CurrentTextFile = view_.Candidates[index];
+    view_.CurrentTextFormat = {};
     view_.EnableSaveCommands(!settings.OpenByShell());
     if (settings.OpenByShell()) {
         SetMemoText(view_.Memo2(), {});
@@ -161,7 +161,7 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
             ReportError(view_.Window(), "Cannot open file " + view_.CurrentTextFile);
             return false;
         }
-        SetMemoText(view_.Memo2(), WithCrLfLineBreaks(*text));
+        view_.CurrentTextFormat = ShowFileText(view_.Memo2(), *text);
     }
     view_.SetStatusHint(view_.CurrentTextFile);
     view_.SetStatusText(StatusTextOf(view_.CurrentTextFile, settings.TextsPath()));

@@ -6,8 +6,8 @@
 
 namespace {
 
-template <typename Convert>
-void ConvertInPlace(std::string& text, Convert convert)
+template <typename Text, typename Convert>
+void ConvertInPlace(Text& text, Convert convert)
 {
     // The conversion takes a DWORD count; convert longer texts in pieces.
     constexpr std::size_t chunk = std::numeric_limits<DWORD>::max() / 2;
@@ -27,4 +27,18 @@ void MakeUpperAnsi(std::string& text)
 void MakeLowerAnsi(std::string& text)
 {
     ConvertInPlace(text, CharLowerBuffA);
+}
+
+void MakeUpperUnicode(std::u16string& text)
+{
+    ConvertInPlace(text, [](char16_t* characters, DWORD count) {
+        CharUpperBuffW(reinterpret_cast<wchar_t*>(characters), count);
+    });
+}
+
+void MakeLowerUnicode(std::u16string& text)
+{
+    ConvertInPlace(text, [](char16_t* characters, DWORD count) {
+        CharLowerBuffW(reinterpret_cast<wchar_t*>(characters), count);
+    });
 }

@@ -481,6 +481,27 @@ TEST_F(PanelsTest, ArtistFileFailuresAreReportedAndChangeNeitherTheTextNorAFile)
     EXPECT_THAT(scratch.Names(L"Texts"), ElementsAre(L"Locked", L"Long", L"Read only"));
 }
 
+TEST_F(PanelsTest, ArtistNotesKeepTheirEncodingAndGainUtf8OnlyWhenTheUserAgrees)
+{
+    ArtistInfoPanel panel(owner.get(), files);
+    const std::wstring file = L"Texts\\The Band\\Sonvera Artist info.txt";
+    const std::string notes = "\xEF\xBB\xBF" + Utf8(L"Łódź, ґанок\r\n\U0001F600");
+    scratch.MakeFile(file, notes);
+    panel.InforMemoRefreshClick();
+    SendMessageA(panel.InforMemo(), EM_SETMODIFY, TRUE, 0);
+    panel.InforMemoSaveClick();
+    EXPECT_EQ(scratch.Read(file), notes);
+
+    scratch.MakeFile(file, Cp1251(L"ёж"));
+    panel.InforMemoRefreshClick();
+    SetWindowTextW(panel.InforMemo(), L"ёж ł");
+    boxes.answer = IDYES;
+    panel.InforMemoSaveClick();
+    EXPECT_EQ(scratch.Read(file), "\xEF\xBB\xBF" + Utf8(L"ёж ł"));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].type, UINT{MB_YESNO | MB_ICONQUESTION});
+}
+
 namespace {
 
 // Records the menu that opens, then closes every menu as soon as its loop runs,

@@ -83,7 +83,7 @@ public:
         memo_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20A", "",
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL, 0,
                                 20, 600, 620, main_, nullptr, instance, nullptr);
-        SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
+        SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
         SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
         memoFont_ = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, 0, 0, 0, 0, "Courier New");
         SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_), FALSE);

@@ -1,14 +1,18 @@
 // Measures a whole refresh that shows a found 200-line text against its two
-// real costs, the search and one WM_SETTEXT of the same text, and a timer tick
-// whose player line has not changed. Prints "name: value" lines.
+// real costs, the search and one WM_SETTEXT of the same text, a timer tick
+// whose player line has not changed, and showing a 200-line text saved as
+// UTF-8 against the same text in code page 1251. Prints "name: value" lines.
 #include "app/ApplicationWindow.h"
 #include "app/SonveraMain.h"
 #include "bench/BenchLibrary.h"
 #include "bench/BenchTiming.h"
+#include "editing/TextSaving.h"
 #include "lookup/TextSearch.h"
 #include "player/NowPlaying.h"
 #include "settings/SettingsSource.h"
+#include "support/Cp1251.h"
 #include "support/ScratchRegistry.h"
+#include "win/FileText.h"
 
 #include <windows.h>
 
@@ -27,6 +31,14 @@ std::string SongText()
     std::string text;
     for (int line = 0; line < TextLines; ++line)
         text += line % 9 == 8 ? "\r\n" : "Needles in the haystack, line " + std::to_string(line) + " of the song\r\n";
+    return text;
+}
+
+std::wstring CyrillicSongText()
+{
+    std::wstring text;
+    for (int line = 0; line < TextLines; ++line)
+        text += line % 9 == 8 ? L"\r\n" : L"Под небом голубым есть город золотой, строка " + std::to_wstring(line) + L"\r\n";
     return text;
 }
 
@@ -76,6 +88,22 @@ int main()
     std::printf("search_and_settext_ms: %.3f\n", part * 1000);
     std::printf("refresh_vs_parts: %.3f\n", refresh / part);
     std::printf("timer_tick_unchanged_us: %.1f\n", tick / Ticks * 1e6);
+
+    const ScratchFolder encodings;
+    encodings.MakeFile(L"cp1251.txt", Cp1251(CyrillicSongText()));
+    encodings.MakeFile(L"utf8.txt", Utf8(CyrillicSongText()));
+    // Reading a file and putting its text in the text area, as a refresh
+    // shows it; in turns, so that a busy machine slows both alike.
+    std::vector<double> cp1251Times, utf8Times;
+    for (int round = 0; round < Rounds; ++round) {
+        cp1251Times.push_back(Time([&] { ShowFileText(main.Memo2(), *ReadWholeFile(encodings.AnsiPath() + "cp1251.txt")); }));
+        utf8Times.push_back(Time([&] { ShowFileText(main.Memo2(), *ReadWholeFile(encodings.AnsiPath() + "utf8.txt")); }));
+    }
+    const double cp1251 = Median(cp1251Times);
+    const double utf8 = Median(utf8Times);
+    std::printf("cp1251_load_ms: %.3f\n", cp1251 * 1000);
+    std::printf("utf8_load_ms: %.3f\n", utf8 * 1000);
+    std::printf("utf8_load_vs_cp1251_load: %.3f\n", utf8 / cp1251);
     DestroyWindow(player);
     return 0;
 }

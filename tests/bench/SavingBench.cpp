@@ -30,7 +30,7 @@ public:
         LoadLibraryA("riched20.dll");
         memo_ = CreateWindowExA(0, "RichEdit20A", "", WS_POPUP | ES_MULTILINE, 0, 0, 400, 400, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
+        SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
         SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
     }
     ~BenchView() override { DestroyWindow(memo_); }

@@ -70,7 +70,7 @@ EditingWindows::EditingWindows()
                             nullptr);
     if (!memo_)
         throw std::runtime_error("cannot create the text area");
-    SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_SINGLECODEPAGE, 0);
+    SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
     SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     SetMemoFont("Courier New", 12);
 }

@@ -1,5 +1,6 @@
 #include "app/MainWindowFixture.h"
 #include "app/SonveraIds.h"
+#include "editing/MemoTidying.h"
 #include "editing/TextSaving.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
@@ -160,6 +161,39 @@ TEST_F(TextSavingTest, TheCreateFilesStepWritesAnEmptyFileOnlyInEditorModeForAWr
         EXPECT_EQ(scratch.Read(L"Artist\\Song.txt"), openByShell && iamawriter ? std::optional<std::string>("")
                                                                                : std::nullopt);
     }
+}
+
+TEST_F(TextSavingTest, ALetterCodePage1251LacksIsTidiedAndSavedOnlyAsUtf8WithAMarkTheUserAgreedTo)
+{
+    const std::string old = Cp1251(L"  ёлка");
+    scratch.MakeFile(L"A\\Old.txt", old);
+    main->CurrentTextFile = scratch.AnsiPath() + "A\\Old.txt";
+    main->CurrentTextFormat = ShowFileText(main->Memo2(), old);
+    // Pasted at the end, then tidied in UTF-16: nothing is lost.
+    SendMessageA(main->Memo2(), EM_SETSEL, 100, 100);
+    SETTEXTEX paste{ST_SELECTION, 1200};
+    SendMessageA(main->Memo2(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&paste), reinterpret_cast<LPARAM>(L" ŁZA"));
+    main->PerformMenuClick(ID_MenuTrim);
+    main->PerformMenuClick(ID_MenuNorm);
+
+    boxes.answer = IDNO;
+    Save();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, Cp1251(L"В тексте есть символы, которых нет в кодировке Windows-1251. Хранить этот файл "
+                                           L"отныне в UTF-8 (с меткой BOM)? Если нет, текст не сохранится и останется на экране."));
+    EXPECT_EQ(boxes.shown[0].type, UINT{MB_YESNO | MB_ICONQUESTION});
+    EXPECT_EQ(scratch.Read(L"A\\Old.txt"), old);
+    EXPECT_TRUE(Modified());
+
+    boxes.answer = IDYES;
+    Save();
+    const std::string switched = "\xEF\xBB\xBF" + Utf8(L"Ёлка łza");
+    EXPECT_EQ(scratch.Read(L"A\\Old.txt"), switched);
+    // From now on the file is UTF-8 and asks no more.
+    SendMessageA(main->Memo2(), EM_SETMODIFY, TRUE, 0);
+    Save();
+    EXPECT_EQ(scratch.Read(L"A\\Old.txt"), switched);
+    EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
 } // namespace

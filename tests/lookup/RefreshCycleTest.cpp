@@ -1,5 +1,6 @@
 #include "app/MainWindowFixture.h"
 #include "app/SonveraIds.h"
+#include "editing/MemoTidying.h"
 #include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
 #include "support/Cp1251.h"
@@ -215,6 +216,57 @@ TEST_F(RefreshCycleTest, AFoundFileThatCannotBeReadEndsTheRefreshWithTheStandard
     EXPECT_EQ(main->CurrentTextFile, texts.AnsiPath() + "Dir\\Song.txt");
     EXPECT_EQ(main->Candidates.size(), 1u);
     EXPECT_EQ(main->StatusText(), "before");
+}
+
+TEST_F(RefreshCycleTest, UnicodeTextsAreShownWholeMeasuredAsShownAndSavedBackInTheirOwnBytes)
+{
+    // Notepad's UTF-8 without a mark and a lyrics editor's UTF-16: the widest
+    // line is the same Cyrillic one in every file, and so is the width.
+    const std::wstring widest = L"Длинная строка песни";
+    const struct {
+        const wchar_t* artist;
+        std::string bytes;
+        std::wstring shown;
+    } cases[] = {
+        {L"Cp", Cp1251(widest + L"\r\nёж"), widest + L"\rёж"},
+        {L"Utf8", Utf8(widest + L"\r\nZażółć \U0001F600\r\n"), widest + L"\rZażółć \U0001F600\r"},
+        {L"Utf16", "\xFF\xFE" + Utf16Le(widest + L"\r\nґ ł"), widest + L"\rґ ł"},
+    };
+    settings.lengthIsWidth = true;
+    std::vector<LONG> widths;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Cp1251(c.artist));
+        const std::wstring file = c.artist + std::wstring(L"\\Song.txt");
+        texts.MakeFile(file, c.bytes);
+        Plays(L"1. " + std::wstring(c.artist) + L" - Song - Winamp");
+        main->PerformMenuClick(ID_MenuRefresh);
+        const std::u16string shown = ControlUnicodeText(main->Memo2());
+        EXPECT_EQ(std::wstring(shown.begin(), shown.end()), c.shown);
+        widths.push_back(WindowBounds(main->Window()).right - WindowBounds(main->Window()).left);
+
+        // An edit typed and taken back: the file gets its own bytes again.
+        SendMessageA(main->Memo2(), EM_SETMODIFY, TRUE, 0);
+        main->PerformMenuClick(ID_MenuSaveText);
+        EXPECT_EQ(texts.Read(file), c.bytes);
+    }
+    EXPECT_EQ(widths, std::vector<LONG>(3, widths[0]));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(RefreshCycleTest, ATextTheAreaCannotHoldWholeIsShownButNeverSavedOverItsFile)
+{
+    // UTF-16 holding a NUL, which ends the text in the text area.
+    const std::string bytes = "\xFF\xFE" + Utf16Le(std::wstring(L"before\0after", 12));
+    texts.MakeFile(L"Zero\\Song.txt", bytes);
+    Plays(L"1. Zero - Song - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(Shown(), "before");
+    SendMessageA(main->Memo2(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("typed "));
+    main->PerformMenuClick(ID_MenuSaveText);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, Cp1251(L"Не могу сохранить: часть символов этого текста пропала бы. Файл оставлен как был."));
+    EXPECT_EQ(texts.Read(L"Zero\\Song.txt"), bytes);
+    EXPECT_EQ(Shown(), "typed before");
 }
 
 // With its taskbar scrolling on, the player turns its title step by step

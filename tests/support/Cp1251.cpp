@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-std::string Cp1251(const std::wstring& text)
+std::string InCodePage(const std::wstring& text, unsigned codePage)
 {
     if (text.empty())
         return {};
-    const int size = WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
     return result;
 }
 
