@@ -1,5 +1,7 @@
 #include "app/MainWindowFixture.h"
 
+#include <cstring>
+
 std::string WindowTextOf(HWND window)
 {
     char text[1024] = {};
@@ -26,4 +28,22 @@ RECT BoundsInParent(HWND window)
     RECT bounds = WindowBounds(window);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
     return bounds;
+}
+
+bool PressWithControl(TSonveraMain& window, HWND target, BYTE key)
+{
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    BYTE pressed[256];
+    std::memcpy(pressed, saved, sizeof pressed);
+    pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
+    SetKeyboardState(pressed);
+    MSG message = {};
+    message.hwnd = target;
+    message.message = WM_KEYDOWN;
+    message.wParam = key;
+    message.lParam = 1;
+    const bool taken = window.TranslateShortcut(message);
+    SetKeyboardState(saved);
+    return taken;
 }

@@ -48,6 +48,10 @@ inline void DispatchPendingMessages()
         DispatchMessageA(&message);
 }
 
+// A key pressed with Ctrl held, as the message loop meets it; true when the
+// window took it as a shortcut.
+bool PressWithControl(TSonveraMain& window, HWND target, BYTE key);
+
 // A fresh application window and main window per test, reading a scratch
 // machine hive and answering message boxes by script.
 class MainWindowTest : public ::testing::Test {

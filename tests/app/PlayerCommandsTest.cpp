@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -37,26 +36,6 @@ const std::vector<PlayerCommand>& PlayerCommands()
         {"add", ID_MenuWinampAdd, ID_WinampAdd, KeyPress("editor", 'L')},
     };
     return commands;
-}
-
-// A key pressed with Ctrl held, as the message loop meets it; true when the
-// window took it as a shortcut.
-bool PressWithControl(TSonveraMain& window, HWND target, BYTE key)
-{
-    BYTE saved[256] = {};
-    GetKeyboardState(saved);
-    BYTE pressed[256];
-    std::memcpy(pressed, saved, sizeof pressed);
-    pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
-    SetKeyboardState(pressed);
-    MSG message = {};
-    message.hwnd = target;
-    message.message = WM_KEYDOWN;
-    message.wParam = key;
-    message.lParam = 1;
-    const bool taken = window.TranslateShortcut(message);
-    SetKeyboardState(saved);
-    return taken;
 }
 
 } // namespace

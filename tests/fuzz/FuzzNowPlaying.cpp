@@ -1,11 +1,15 @@
-// Any player line of up to 255 bytes without a NUL, under either generation:
-// the parse must stay in bounds and always give a title of 1..254 characters.
+// Any player line, NULs and lengths past the player's buffer included, under
+// either generation: the parse sees only what the player hands over (up to the
+// first NUL, at most 255 bytes), stays in bounds and always gives a title of
+// 1..254 characters.
 #include "player/NowPlaying.h"
 #include "player/ScrollingTitle.h"
 #include "settings/SettingsSource.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -14,29 +18,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     FixedSettings settings;
     settings.ampVer = data[0] & 1;
-    std::string title(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (title.size() > MaxPlayerTitleLength || title.find('\0') != std::string::npos)
-        return -1;
+    const std::string title(reinterpret_cast<const char*>(data + 1), size - 1);
+    // What a 256-byte window-text buffer holds of it.
+    char buffer[256] = {};
+    std::memcpy(buffer, title.data(), std::min(title.size(), sizeof buffer - 1));
+    const std::string line(buffer);
 
     NowPlayingSong song;
     ParseNowPlaying(title, settings, song);
+    NowPlayingSong fromLine;
+    ParseNowPlaying(line, settings, fromLine);
+    if (song.SongTitle != fromLine.SongTitle || song.SongArtist != fromLine.SongArtist)
+        std::abort();
     if (song.SongTitle.empty() || song.SongTitle.size() > 254 || song.SongArtist.size() > 254)
         std::abort();
     // Both parts are cut out of the line itself, unless the title is the stand-in.
-    if (song.SongTitle != UnknownSongTitle && title.find(song.SongTitle) == std::string::npos)
+    if (song.SongTitle != UnknownSongTitle && line.find(song.SongTitle) == std::string::npos)
         std::abort();
-    if (title.find(song.SongArtist) == std::string::npos)
+    if (line.find(song.SongArtist) == std::string::npos)
         std::abort();
 
     // A caption read back is part of the line, and a line without stars is
     // the caption of its every turn.
-    const std::string_view caption = CaptionOfScrollingTitle(title);
-    if (title.find(caption) == std::string::npos || caption.empty() != title.empty())
+    const std::string_view caption = CaptionOfScrollingTitle(line);
+    if (line.find(caption) == std::string::npos || caption.empty() != line.empty())
         std::abort();
-    if (!title.empty() && title.find('*') == std::string::npos) {
-        const std::string turned = title.substr((data[0] >> 1) % title.size()) + " *** " + title;
-        if (caption != title || CaptionOfScrollingTitle(turned) != title ||
-            CaptionOfScrollingTitle(turned + " *** ") != title)
+    if (!line.empty() && line.find('*') == std::string::npos) {
+        const std::string turned = line.substr((data[0] >> 1) % line.size()) + " *** " + line;
+        if (caption != line || CaptionOfScrollingTitle(turned) != line ||
+            CaptionOfScrollingTitle(turned + " *** ") != line)
             std::abort();
     }
     return 0;
