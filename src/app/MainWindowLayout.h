@@ -25,4 +25,10 @@ inline constexpr int StatusBarHeight = 19;
 inline constexpr int ToolBarBorderWidth = 1;
 inline constexpr UINT_PTR Timer1Id = 1;
 
+// Whether a part is meant to show, whether or not its window is on screen yet.
+inline bool HasVisibleStyle(HWND window)
+{
+    return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 } // namespace MainWindowLayout

@@ -151,11 +151,6 @@ std::size_t PlayerButtonIndex(UINT id)
                                     std::begin(PlayerButtons));
 }
 
-bool HasVisibleStyle(HWND window)
-{
-    return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
 std::string WindowText(HWND window)
 {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');

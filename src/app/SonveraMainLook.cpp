@@ -13,11 +13,6 @@ using namespace MainWindowLayout;
 
 namespace {
 
-bool HasVisibleStyle(HWND window)
-{
-    return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
 // Room around the label's characters within its panel.
 constexpr int LabelMargin = 4;
 

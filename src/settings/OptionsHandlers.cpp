@@ -31,6 +31,28 @@ COLORREF ColourOfIndex(int index)
     return RGB(colour.red, colour.green, colour.blue);
 }
 
+void ResizeWindowBy(HWND window, int width, int height)
+{
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    SetWindowPos(window, nullptr, 0, 0, bounds.right - bounds.left + width, bounds.bottom - bounds.top + height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+enum class Along { Nothing, Width, Height };
+
+// Shows or hides a part of the main window, which grows or shrinks by the
+// part's extent along the given side; nothing when the part already is so.
+void ShowMainPart(MainWindowLook& mainWindow, Part part, bool shown, Along along)
+{
+    if (mainWindow.IsPartShown(part) == shown)
+        return;
+    mainWindow.ShowPart(part, shown);
+    const int change = shown ? mainWindow.PartExtent(part) : -mainWindow.PartExtent(part);
+    if (along != Along::Nothing)
+        ResizeWindowBy(mainWindow.Window(), along == Along::Width ? change : 0, along == Along::Height ? change : 0);
+}
+
 } // namespace
 
 std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title)
@@ -98,46 +120,23 @@ void TOptions::FontBoxChange(HWND)
 
 void TOptions::ShowToolBarClick(HWND)
 {
-    const bool shown = ShowToolBar();
-    if (mainWindow_.IsPartShown(Part::ToolBar) == shown)
-        return;
-    mainWindow_.ShowPart(Part::ToolBar, shown);
-    const int height = mainWindow_.PartExtent(Part::ToolBar);
-    ResizeMainWindowBy(0, shown ? height : -height);
+    ShowMainPart(mainWindow_, Part::ToolBar, ShowToolBar(), Along::Height);
 }
 
 void TOptions::ShowStatusBarClick(HWND)
 {
-    const bool shown = ShowStatusBar();
-    if (mainWindow_.IsPartShown(Part::StatusLine) == shown)
-        return;
-    mainWindow_.ShowPart(Part::StatusLine, shown);
-    const int height = mainWindow_.PartExtent(Part::StatusLine);
-    ResizeMainWindowBy(0, shown ? height : -height);
+    ShowMainPart(mainWindow_, Part::StatusLine, ShowStatusBar(), Along::Height);
 }
 
 void TOptions::ControlWinampClick(HWND)
 {
-    const bool shown = ControlWinamp();
-    if (mainWindow_.IsPartShown(Part::PlayerPanel) == shown)
-        return;
-    mainWindow_.ShowPart(Part::PlayerPanel, shown);
-    if (OpenByShell()) {
-        const int width = mainWindow_.PartExtent(Part::PlayerPanel);
-        ResizeMainWindowBy(shown ? width : -width, 0);
-    }
+    ShowMainPart(mainWindow_, Part::PlayerPanel, ControlWinamp(), OpenByShell() ? Along::Width : Along::Nothing);
 }
 
 void TOptions::ShowAnTClick(HWND)
 {
     const bool shown = ShowAnT();
-    if (mainWindow_.IsPartShown(Part::Label) != shown) {
-        mainWindow_.ShowPart(Part::Label, shown);
-        if (OpenByShell()) {
-            const int height = mainWindow_.PartExtent(Part::Label);
-            ResizeMainWindowBy(0, shown ? height : -height);
-        }
-    }
+    ShowMainPart(mainWindow_, Part::Label, shown, OpenByShell() ? Along::Height : Along::Nothing);
     if (!OpenByShell())
         EnableControl(AnTFontSizeId, shown);
 }
@@ -217,7 +216,7 @@ void TOptions::EnterEditorMode()
     mainWindow_.SetToolWindowFrame(true);
     RECT inside{};
     GetClientRect(mainWindow, &inside);
-    ResizeMainWindowBy(client.width - inside.right, client.height - inside.bottom);
+    ResizeWindowBy(mainWindow, client.width - inside.right, client.height - inside.bottom);
     mainWindow_.EnableTextCommands(false);
 
     for (OptionId id : TextViewControls)
@@ -246,15 +245,6 @@ void TOptions::LeaveEditorMode()
     EnableControl(AnTFontSizeId, ShowAnT());
     EnableControl(ClosePadsId, false);
     TakeFocusIfShown();
-}
-
-void TOptions::ResizeMainWindowBy(int width, int height) const
-{
-    HWND mainWindow = mainWindow_.Window();
-    RECT bounds{};
-    GetWindowRect(mainWindow, &bounds);
-    SetWindowPos(mainWindow, nullptr, 0, 0, bounds.right - bounds.left + width, bounds.bottom - bounds.top + height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TOptions::TakeFocusIfShown() const

@@ -146,7 +146,6 @@ private:
     void EnableControl(OptionId id, bool enabled);
     void EnterEditorMode();
     void LeaveEditorMode();
-    void ResizeMainWindowBy(int width, int height) const;
     void TakeFocusIfShown() const;
 
     HINSTANCE instance_;
