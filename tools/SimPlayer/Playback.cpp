@@ -104,7 +104,16 @@ void Playback::Tick()
 
 void Playback::Append(Song song)
 {
+    if (songLength_ > 0)
+        song.lengthSeconds = songLength_;
     songs_.push_back(std::move(song));
+}
+
+void Playback::SetSongLength(int seconds)
+{
+    songLength_ = seconds;
+    for (Song& song : songs_)
+        song.lengthSeconds = seconds;
 }
 
 std::string Playback::Title() const

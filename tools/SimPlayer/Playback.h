@@ -29,6 +29,8 @@ public:
     // One second of playing time; runs into the next song at the end of one.
     void Tick();
     void Append(Song song);
+    // Every song, those appended later too, lasts `seconds` from now on.
+    void SetSongLength(int seconds);
 
     // The main window's title: "12. Artist - Title - Winamp [Paused]" for the
     // classic player, "12. Artist - Title (0:05/3:45) (Paused)" for the studio
@@ -49,6 +51,7 @@ private:
     PlayerGeneration generation_;
     std::vector<Song> songs_;
     std::string fixedTitle_;
+    int songLength_ = 0; // 0: each song keeps its own length
     State state_ = State::Idle;
     std::size_t current_ = 0;
     int position_ = 0;

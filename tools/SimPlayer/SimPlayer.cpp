@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -25,6 +26,8 @@ constexpr char Usage[] =
     "  --playlist FILE                \"Artist - Title\" lines in cp1251 (default: built-in songs)\n"
     "  --play                         start playing the first song at once\n"
     "  --no-clock                     the position, and a scrolling title, move only when told to\n"
+    "  --song-length SECONDS          every song lasts SECONDS (1 or more); at the end of one\n"
+    "                                 the next plays, and after the last the first again\n"
     "  --scroll                       scroll the title as the player's taskbar option does, a\n"
     "                                 step every 200 ms (or per \"SimPlayer.Scroll\" message)\n"
     "  --title TEXT                   show TEXT as the main window's title, whatever plays\n"
@@ -37,10 +40,22 @@ struct Options {
     std::string playlistFile;
     bool play = false;
     bool clockRuns = true;
+    int songLength = 0;
     bool scroll = false;
     std::string title;
     std::string logFile;
 };
+
+// A whole number of seconds, from one up to a day.
+bool ParseSeconds(const char* text, int& seconds)
+{
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < 1 || value > 24 * 60 * 60)
+        return false;
+    seconds = static_cast<int>(value);
+    return true;
+}
 
 std::optional<Options> ParseOptions(int argc, char* argv[])
 {
@@ -66,6 +81,8 @@ std::optional<Options> ParseOptions(int argc, char* argv[])
             options.title = argv[++index];
         else if (option == "--log" && hasValue)
             options.logFile = argv[++index];
+        else if (option == "--song-length" && hasValue && ParseSeconds(argv[index + 1], options.songLength))
+            ++index;
         else
             return std::nullopt;
     }
@@ -95,6 +112,8 @@ int main(int argc, char* argv[])
     PlayerState state{Playback(options->studio ? PlayerGeneration::Studio : PlayerGeneration::Classic, std::move(songs)),
                       KeyLog(options->logFile)};
     state.playback.SetFixedTitle(options->title);
+    if (options->songLength > 0)
+        state.playback.SetSongLength(options->songLength);
     state.scrolls = options->scroll;
     if (options->play)
         state.playback.Play();
