@@ -255,7 +255,9 @@ public:
     {
         if (!mounted_)
             return;
-        UnixCommand("/bin/umount \"" + unixPath_ + '"');
+        // Lazily: a handle the Wine server still holds on the folder must not
+        // keep the small disk in place for the next case.
+        UnixCommand("/bin/umount -l \"" + unixPath_ + '"');
         WaitFor([this] { return DiskSize(folder_) != 4 * 1024; });
     }
     bool Mounted() const { return mounted_; }
@@ -381,9 +383,22 @@ TEST_F(EndToEndTest, FaultsLoseNothing)
         }
         EXPECT_TRUE(saved || onScreen) << ::testing::PrintToString(reports);
         EXPECT_FALSE(leftovers);
-        EXPECT_EQ(sonvera.Close(), 0u);
+        // A close whose save fails stops, the edit still on screen; once the
+        // cause is gone, the next close saves it and ends.
+        const bool typed = !mine.empty() && !fault.askFirst;
+        if (typed && !saved) {
+            EXPECT_EQ(sonvera.Close(5000), STILL_ACTIVE);
+            EXPECT_EQ(sonvera.MemoText(), mine + "Words");
+        }
+        const bool curable = fault.command == ID_MenuSaveText && (held || disk);
         held.reset();
         disk.reset();
+        if (typed && !saved && !curable)
+            continue;
+        EXPECT_EQ(sonvera.Close(), 0u);
+        if (curable) {
+            EXPECT_EQ(scratch.Read(L"Тексты\\" + Song), mine + "Words");
+        }
     }
 }
 

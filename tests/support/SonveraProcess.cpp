@@ -162,11 +162,11 @@ void SonveraProcess::Answer(HWND box, int button)
     WaitFor([box] { return !IsWindow(box); });
 }
 
-DWORD SonveraProcess::Close()
+DWORD SonveraProcess::Close(DWORD milliseconds)
 {
     PostMessageA(main_, WM_CLOSE, 0, 0);
     // What the close reports, such as a save that fails, is answered.
-    for (const DWORD start = GetTickCount(); Running() && GetTickCount() - start < StartTimeoutMs; Sleep(20))
+    for (const DWORD start = GetTickCount(); Running() && GetTickCount() - start < milliseconds; Sleep(20))
         if (HWND box = OwnWindow("#32770"))
             Answer(box, IDOK);
     DWORD code = STILL_ACTIVE;

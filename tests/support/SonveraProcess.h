@@ -38,8 +38,8 @@ public:
     static void Answer(HWND box, int button);
 
     // Closes the main window, answering what it reports; the exit code, or
-    // STILL_ACTIVE when it runs on.
-    DWORD Close();
+    // STILL_ACTIVE when it still runs after `milliseconds`.
+    DWORD Close(DWORD milliseconds = 30000);
 
     // A shown top-level window of the program's, by class.
     HWND OwnWindow(const char* className) const;
