@@ -8,6 +8,15 @@
 #include <string>
 
 // The real program (Sonvera.exe, in the build's src folder beside the tests'
+// folder) started in the job that ends it with the test program; a null
+// process when it cannot be started.
+struct StartedProgram {
+    UniqueKernelHandle process;
+    DWORD id = 0;
+};
+StartedProgram StartSonveraExe();
+
+// The real program (Sonvera.exe, in the build's src folder beside the tests'
 // folder), started as a user starts it and watched from outside: what its
 // windows show, read across the process boundary, and its message boxes.
 class SonveraProcess {
