@@ -64,8 +64,13 @@ public:
 private:
     static void Remove()
     {
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
-        DeleteRegistryTree(HKEY_CURRENT_USER, SettingsKeyPath);
+        // The vendor's key above goes too, unless something else lives there.
+        const std::string path = SettingsKeyPath;
+        const std::string vendor = path.substr(0, path.rfind('\\'));
+        for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            DeleteRegistryTree(root, path);
+            RegDeleteKeyA(root, vendor.c_str());
+        }
     }
     static void SetString(HKEY key, const char* name, const std::string& text)
     {
