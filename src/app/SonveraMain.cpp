@@ -375,7 +375,8 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ShowOwnedPopups(window_, TRUE);
         break;
     case WM_CLOSE:
-        FormClose(window_);
+        if (!FormClose(window_))
+            return 0;
         break;
     case WM_DESTROY:
         OnDestroy();
@@ -660,12 +661,14 @@ void TSonveraMain::FormCreate(HWND)
     ApplyStoredGeometry();
 }
 
-void TSonveraMain::FormClose(HWND)
+bool TSonveraMain::FormClose(HWND)
 {
     if (closeHandler_)
         closeHandler_();
-    FinishEditingAtClose(*this);
+    if (!FinishEditingAtClose(*this))
+        return false;
     Candidates.clear();
+    return true;
 }
 
 // Each value takes effect as it is read: a value of the wrong kind stops the

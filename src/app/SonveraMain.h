@@ -51,8 +51,9 @@ public:
 
     void FormCreate(HWND sender);
     // Runs the close handler set, then saves or drops the edited text and
-    // closes the editor as the settings say.
-    void FormClose(HWND sender);
+    // closes the editor as the settings say. Returns false when the close
+    // must stop: an edit that should have been saved was not.
+    bool FormClose(HWND sender);
     void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
     void FormResize(HWND sender) override;
 

@@ -30,12 +30,6 @@ constexpr COLORREF Steel = RGB(150, 160, 170);
 constexpr COLORREF SteelRim = RGB(48, 48, 48);
 constexpr COLORREF GlyphInk = RGB(0, 0, 0);
 
-struct DcTraits {
-    using Type = HDC;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type dc) noexcept { ::DeleteDC(dc); }
-};
-
 struct Ink {
     char key;
     COLORREF colour;
@@ -163,7 +157,7 @@ private:
 
     SIZE size_;
     UniqueGdiObject bitmap_;
-    UniqueHandle<DcTraits> dc_;
+    UniqueMemoryDeviceContext dc_;
     std::uint32_t* pixels_ = nullptr;
     HGDIOBJ previous_ = nullptr;
 };

@@ -53,6 +53,7 @@ public:
 
 private:
     struct MenuTraits {
+        static constexpr LiveKind Kind = LiveKind::Handle;
         using Type = HMENU;
         static Type Invalid() noexcept { return nullptr; }
         static void Close(Type menu) noexcept { ::DestroyMenu(menu); }

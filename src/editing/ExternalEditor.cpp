@@ -1,9 +1,16 @@
 #include "editing/ExternalEditor.h"
 
-#include "win/LateBinding.h"
 #include "editing/SavingRules.h"
+#include "win/LateBinding.h"
+#include "win/UniqueHandle.h"
 
 #include <shellapi.h>
+
+namespace {
+
+constexpr DWORD EditorStartWaitMs = 3000;
+
+} // namespace
 
 void OpenInExternalEditor(const std::string& file, bool closePrevious, EditorProcessRecord& editor)
 {
@@ -33,6 +40,12 @@ void CloseExternalEditor(bool asked, EditorProcessRecord& editor)
 {
     if (!asked || editor.threadId == 0)
         return;
+    // An editor started moments ago may have no window yet: it is given a
+    // few seconds to be ready for input. One that has ended is not waited for.
+    const UniqueKernelHandle process(
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, editor.processId));
+    if (process)
+        WaitForInputIdle(process.get(), EditorStartWaitMs);
     EnumThreadWindows(editor.threadId, CloseEditorWindows, 0);
     editor = {};
 }

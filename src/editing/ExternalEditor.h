@@ -17,7 +17,9 @@ struct EditorProcessRecord {
 // associated or the start fails; `editor` is then zero.
 void OpenInExternalEditor(const std::string& file, bool closePrevious, EditorProcessRecord& editor);
 
-// When `asked` and an editor is known: closes its windows and forgets it.
+// When `asked` and an editor is known: closes its windows and forgets it. An
+// editor still starting is waited for, up to a few seconds, so that its
+// window is there to be closed.
 void CloseExternalEditor(bool asked, EditorProcessRecord& editor);
 
 // For EnumThreadWindows: asks `window` to close and waits until it has handled

@@ -34,6 +34,14 @@ void ShowSaved(SongTextView& view)
     SendMessageA(view.Memo2(), EM_SETMODIFY, FALSE, 0);
 }
 
+// Whether saving means anything: not while the status line says that the
+// player is not running or not playing, when the text belongs to no song.
+bool HasSongToSaveFor(const SongTextView& view)
+{
+    const std::string status = view.StatusText();
+    return status != LoadResourceString(IDS_PlayerNotRunning) && status != LoadResourceString(IDS_PlayerNotPlaying);
+}
+
 } // namespace
 
 ShownTextFormat ShowFileText(HWND memo, std::string_view bytes)
@@ -52,11 +60,6 @@ ShownTextFormat ShowFileText(HWND memo, std::string_view bytes)
     return {decoded.format, WithCrLfLineBreaks(ControlUnicodeText(memo)) == text};
 }
 
-bool HasSongToSaveFor(const SongTextView& view)
-{
-    const std::string status = view.StatusText();
-    return status != LoadResourceString(IDS_PlayerNotRunning) && status != LoadResourceString(IDS_PlayerNotPlaying);
-}
 
 bool WriteCurrentText(SongTextView& view)
 {
@@ -100,6 +103,11 @@ bool WriteCurrentText(SongTextView& view)
     return true;
 }
 
+bool SaveEditedText(SongTextView& view)
+{
+    return !HasSongToSaveFor(view) || WriteCurrentText(view);
+}
+
 void SaveTextClick(SongTextView& view)
 {
     // Fitting after a failed save would only add a second error about a file
@@ -114,13 +122,11 @@ bool CreateTextFileForSong(SongTextView& view)
     return settings.OpenByShell() && settings.Iamawriter() && WriteCurrentText(view);
 }
 
-void FinishEditingAtClose(SongTextView& view)
+bool FinishEditingAtClose(SongTextView& view)
 {
     const SettingsSource& settings = view.Settings();
-    if (SendMessageA(view.Memo2(), EM_GETMODIFY, 0, 0) && settings.AutoSave())
-        WriteCurrentText(view);
-    if (settings.ClosePads() && view.EditorProcess.threadId) {
-        EnumThreadWindows(view.EditorProcess.threadId, CloseEditorWindows, 0);
-        view.EditorProcess = {};
-    }
+    if (SendMessageA(view.Memo2(), EM_GETMODIFY, 0, 0) && settings.AutoSave() && !SaveEditedText(view))
+        return false;
+    CloseExternalEditor(settings.ClosePads(), view.EditorProcess);
+    return true;
 }

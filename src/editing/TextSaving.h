@@ -8,10 +8,6 @@
 
 class SongTextView;
 
-// Whether saving means anything: not while the status line says that the
-// player is not running or not playing, when the text belongs to no song.
-bool HasSongToSaveFor(const SongTextView& view);
-
 // Puts the text of a file's `bytes` in the text area, unmodified, and says how
 // the file stores it. Code page 1251 goes in as ANSI text, as it always did;
 // UTF-8 and UTF-16 as UTF-16, every character kept. The text is read back, so
@@ -36,6 +32,12 @@ bool WriteCurrentText(SongTextView& view);
 // `LengthIsWidth` is ticked.
 void SaveTextClick(SongTextView& view);
 
+// An edited text about to be left: written, unless it belongs to no song
+// (the status line says that the player is not running or not playing), when
+// there is nothing to write it for. Returns whether the edit may be left:
+// false when writing failed or the user declined, the text still on screen.
+bool SaveEditedText(SongTextView& view);
+
 // For a song that has no text, in external-editor mode with `Iamawriter`
 // ticked: writes the (empty) text area to a new file for the song. Returns
 // whether a file was written, so that the caller refreshes only then.
@@ -44,4 +46,6 @@ bool CreateTextFileForSong(SongTextView& view);
 // What closing the program does to the shown text and the editor: an edited
 // text is saved without a question while `AutoSave` is ticked (enabled or
 // not), and the editor started last is closed while `ClosePads` is ticked.
-void FinishEditingAtClose(SongTextView& view);
+// Returns false, leaving the editor alone, when that save failed: the close
+// must stop then, or the edit would be lost with the window.
+bool FinishEditingAtClose(SongTextView& view);

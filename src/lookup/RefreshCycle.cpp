@@ -147,7 +147,7 @@ bool RefreshCycle::AskAboutEdits()
         (!settings.SilentMode() &&
          ShowMessageBox(view_.Window(), LoadResourceString(IDS_TextModifiedQuestion),
                         LoadResourceString(IDS_AttentionCaption), MB_YESNO) == IDYES))
-        settled = !HasSongToSaveFor(view_) || WriteCurrentText(view_);
+        settled = SaveEditedText(view_);
     view_.SetTimer1Running(settings.RefreshOnTimer());
     return settled;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win/LiveCounts.h"
 #include "win/MessageBoxes.h"
 
 #include <windows.h>
@@ -22,12 +23,14 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->AttachWindow(window);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ++live_counts::windows;
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        --live_counts::windows;
         self->DetachWindow();
         return DefWindowProcA(window, message, wParam, lParam);
     }

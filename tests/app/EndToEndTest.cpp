@@ -147,17 +147,17 @@ TEST_F(EndToEndTest, AUsersDay)
     };
     {
         SonveraProcess editorMode;
+        // The song changes and the program closes at once, while each editor
+        // may still be starting: it is closed all the same.
         EXPECT_TRUE(WaitFor([&] { return count("Read Only Song.txt") == 1; })) << logged();
-        // Only an editor that is up can be closed: the user waits for it.
-        EXPECT_TRUE(WaitFor([] { return StandInWindows() == 2; }));
         editorMode.Command(ID_MenuWinampPrev);
         EXPECT_TRUE(WaitFor([&] { return count("Lost Song.txt") == 1; })) << logged();
-        EXPECT_TRUE(WaitFor([] { return StandInWindows() == 2; }));
         EXPECT_EQ(File(L"Quiet Band\\Lost Song.txt"), "");
         EXPECT_EQ(editorMode.Close(), 0u);
     }
     // Each editor's two windows: the first's when the second opened, the second's at the close.
     EXPECT_TRUE(WaitFor([&] { return count(" closed") == 4; })) << logged();
+    EXPECT_TRUE(WaitFor([] { return StandInWindows() == 0; }));
     SetEnvironmentVariableA("SONVERA_STAND_IN_LOG", nullptr);
 }
 
@@ -255,7 +255,9 @@ public:
     {
         if (!mounted_)
             return;
-        UnixCommand("/bin/umount \"" + unixPath_ + '"');
+        // Lazily: a handle the Wine server still holds on the folder must not
+        // keep the small disk in place for the next case.
+        UnixCommand("/bin/umount -l \"" + unixPath_ + '"');
         WaitFor([this] { return DiskSize(folder_) != 4 * 1024; });
     }
     bool Mounted() const { return mounted_; }
@@ -381,9 +383,22 @@ TEST_F(EndToEndTest, FaultsLoseNothing)
         }
         EXPECT_TRUE(saved || onScreen) << ::testing::PrintToString(reports);
         EXPECT_FALSE(leftovers);
-        EXPECT_EQ(sonvera.Close(), 0u);
+        // A close whose save fails stops, the edit still on screen; once the
+        // cause is gone, the next close saves it and ends.
+        const bool typed = !mine.empty() && !fault.askFirst;
+        if (typed && !saved) {
+            EXPECT_EQ(sonvera.Close(5000), STILL_ACTIVE);
+            EXPECT_EQ(sonvera.MemoText(), mine + "Words");
+        }
+        const bool curable = fault.command == ID_MenuSaveText && (held || disk);
         held.reset();
         disk.reset();
+        if (typed && !saved && !curable)
+            continue;
+        EXPECT_EQ(sonvera.Close(), 0u);
+        if (curable) {
+            EXPECT_EQ(scratch.Read(L"Тексты\\" + Song), mine + "Words");
+        }
     }
 }
 

@@ -84,7 +84,6 @@ protected:
 
 };
 
-inline constexpr char SettingsKey[] = "Software\\Kestrow\\Sonvera";
 
 std::string WindowTextOf(HWND window);
 std::string ClassNameOf(HWND window);

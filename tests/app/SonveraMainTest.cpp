@@ -1,6 +1,7 @@
 #include "app/AboutPanel.h"
 #include "app/MainWindowFixture.h"
 #include "app/SonveraIds.h"
+#include "settings/SettingsKey.h"
 #include "artist/ArtistInfoPanel.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
@@ -220,14 +221,14 @@ TEST_F(MainWindowTest, TakesItsGeometryFromTheSettingsKey)
         hive.Clear();
         boxes.shown.clear();
         for (const Value& value : c.stored)
-            hive.SetBinary(SettingsKey, value.name, value.type, value.data);
+            hive.SetBinary(SettingsKeyPath, value.name, value.type, value.data);
 
         const RECT bounds = WindowBounds(CreateMain().Window());
         EXPECT_EQ(bounds.left, c.left.value_or(chosen.left));
         EXPECT_EQ(bounds.top, c.top.value_or(chosen.top));
         EXPECT_EQ(Width(bounds), c.width);
         EXPECT_EQ(Height(bounds), c.height);
-        EXPECT_TRUE(hive.KeyExists(SettingsKey));
+        EXPECT_TRUE(hive.KeyExists(SettingsKeyPath));
         // The title comes before the geometry and stays when the geometry fails.
         EXPECT_EQ(WindowTextOf(main->Window()), Cp1251(L"Слушай и читай!"));
         if (c.error) {

@@ -4,6 +4,7 @@
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
+#include "support/SonveraProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -50,20 +51,8 @@ protected:
 
     HANDLE Start()
     {
-        char exe[MAX_PATH];
-        std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-        path.replace(path.rfind('\\') + 1, std::string::npos, "..\\src\\Sonvera.exe");
-        std::string commandLine = '"' + path + '"';
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &process))
-            return nullptr;
-        AssignProcessToJobObject(KillOnCloseJob(), process.hProcess);
-        CloseHandle(process.hThread);
-        started.emplace_back(process.hProcess);
-        return process.hProcess;
+        started.push_back(StartSonveraExe().process);
+        return started.back().get();
     }
 
     static HWND MainWindow() { return FindWindowA("TSonveraMain", nullptr); }

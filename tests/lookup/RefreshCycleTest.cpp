@@ -7,9 +7,11 @@
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
 #include "support/TextAssociation.h"
+#include "win/LiveCounts.h"
 
 #include <gtest/gtest.h>
 
+#include <psapi.h>
 #include <richedit.h>
 
 namespace {
@@ -267,6 +269,54 @@ TEST_F(RefreshCycleTest, ATextTheAreaCannotHoldWholeIsShownButNeverSavedOverItsF
     EXPECT_EQ(boxes.shown[0].text, Cp1251(L"Не могу сохранить: часть символов этого текста пропала бы. Файл оставлен как был."));
     EXPECT_EQ(texts.Read(L"Zero\\Song.txt"), bytes);
     EXPECT_EQ(Shown(), "typed before");
+}
+
+SIZE_T PrivateBytes()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    return counters.PrivateUsage;
+}
+
+// A long session straight through the handlers: each song change refreshed,
+// the next text asked for, every third text cleared, one song without a text.
+// Once the first songs have been through, nothing the program holds grows.
+TEST_F(RefreshCycleTest, ALongSessionGivesBackEveryHandleWindowAndByteItTakes)
+{
+    main.reset();
+    const LiveCounts before = CurrentLiveCounts();
+    settings.silentMode = true;
+    settings.autoSave = false;
+    CreateMain();
+    for (int song = 0; song < 4; ++song)
+        texts.MakeFile(L"Band\\Song " + std::to_wstring(song) + L".txt", std::string(song * 300 + 1, 'a' + song));
+    main->PerformMenuClick(ID_MenuRefresh);
+    SIZE_T warmBytes = 0;
+    LiveCounts warm;
+    constexpr int Refreshes = 2000;
+    for (int refresh = 1; refresh <= Refreshes; ++refresh) {
+        Plays(std::to_wstring(refresh) + L". Band - Song " + std::to_wstring(refresh % 5) + L" - Winamp");
+        Tick();
+        main->PerformMenuClick(ID_MenuNext);
+        if (refresh % 3 == 0)
+            main->PerformMenuClick(ID_MenuClear);
+        main->ran.clear();
+        // What the window was sent meanwhile, as the message loop would.
+        DispatchPendingMessages();
+        if (refresh == 200) {
+            warmBytes = PrivateBytes();
+            warm = CurrentLiveCounts();
+        }
+    }
+    EXPECT_EQ(Shown(), std::string(1, 'a'));
+    EXPECT_EQ(main->StatusText(), "\\Band\\Song 0.txt");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_LE(PrivateBytes(), warmBytes + 256 * 1024);
+    EXPECT_EQ(CurrentLiveCounts(), warm);
+    main.reset();
+    DispatchPendingMessages();
+    EXPECT_EQ(CurrentLiveCounts(), before);
 }
 
 // With its taskbar scrolling on, the player turns its title step by step

@@ -30,6 +30,7 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const char* className;
+    bool visibleOnly;
     HWND found;
 };
 
@@ -40,13 +41,21 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     GetWindowThreadProcessId(window, &owner);
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    if (owner != search.processId || std::string(name) != search.className)
+    if (owner != search.processId || std::string(name) != search.className ||
+        (search.visibleOnly && !IsWindowVisible(window)))
         return TRUE;
     search.found = window;
     return FALSE;
 }
 
 } // namespace
+
+HWND ProcessWindow(DWORD processId, const char* className, bool visibleOnly)
+{
+    WindowSearch search{processId, className, visibleOnly, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 void PrintTo(const LoggedMessage& logged, std::ostream* out)
 {
@@ -130,9 +139,7 @@ std::vector<LoggedMessage> SimPlayerProcess::NewMessages()
 
 HWND SimPlayerProcess::OwnWindow(const char* className) const
 {
-    WindowSearch search{processId_, className, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ProcessWindow(processId_, className);
 }
 
 std::vector<LoggedMessage> SimPlayerProcess::ReadLog() const

@@ -12,6 +12,10 @@
 // A job that ends every process put into it when the test program ends.
 HANDLE KillOnCloseJob();
 
+// A top-level window of process `processId` by class (a shown one only when
+// `visibleOnly`); null when there is none.
+HWND ProcessWindow(DWORD processId, const char* className, bool visibleOnly = false);
+
 // One line of the simulated player's key log.
 struct LoggedMessage {
     std::string window; // "main" or "editor"

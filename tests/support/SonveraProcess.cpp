@@ -13,30 +13,14 @@ constexpr char SettingsKeyPath[] = "Software\\Kestrow\\Sonvera";
 // A cold Wine start of a second program can take a while.
 constexpr DWORD StartTimeoutMs = 30000;
 
-struct WindowSearch {
-    DWORD processId;
+struct ChildSearch {
     const char* className;
-    bool visibleOnly;
     HWND found;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-{
-    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (owner != search.processId || std::string(name) != search.className ||
-        (search.visibleOnly && !IsWindowVisible(window)))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
 BOOL CALLBACK MatchChild(HWND window, LPARAM parameter)
 {
-    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    auto& search = *reinterpret_cast<ChildSearch*>(parameter);
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     if (std::string(name) != search.className)
@@ -47,7 +31,7 @@ BOOL CALLBACK MatchChild(HWND window, LPARAM parameter)
 
 HWND ChildOfClass(HWND parent, const char* className)
 {
-    WindowSearch search{0, className, false, nullptr};
+    ChildSearch search{className, nullptr};
     EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -70,7 +54,7 @@ UniqueRegistryKey SettingsKey()
 
 } // namespace
 
-SonveraProcess::SonveraProcess()
+StartedProgram StartSonveraExe()
 {
     char exe[MAX_PATH];
     std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
@@ -80,18 +64,24 @@ SonveraProcess::SonveraProcess()
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        throw std::runtime_error("cannot start " + path);
+        return {};
     AssignProcessToJobObject(KillOnCloseJob(), process.hProcess);
     CloseHandle(process.hThread);
-    process_.reset(process.hProcess);
-    processId_ = process.dwProcessId;
+    return {UniqueKernelHandle(process.hProcess), process.dwProcessId};
+}
+
+SonveraProcess::SonveraProcess()
+{
+    StartedProgram started = StartSonveraExe();
+    if (!started.process)
+        throw std::runtime_error("cannot start Sonvera.exe");
+    process_ = std::move(started.process);
+    processId_ = started.id;
     // A message box at start-up may come before the main window is shown.
     for (const DWORD start = GetTickCount(); !OwnWindow("TSonveraMain") && !OwnWindow("#32770"); Sleep(20))
         if (GetTickCount() - start > StartTimeoutMs || !Running())
             throw std::runtime_error("Sonvera.exe showed no window");
-    WindowSearch search{processId_, "TSonveraMain", false, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    main_ = search.found;
+    main_ = ProcessWindow(processId_, "TSonveraMain");
 }
 
 SonveraProcess::~SonveraProcess()
@@ -162,11 +152,11 @@ void SonveraProcess::Answer(HWND box, int button)
     WaitFor([box] { return !IsWindow(box); });
 }
 
-DWORD SonveraProcess::Close()
+DWORD SonveraProcess::Close(DWORD milliseconds)
 {
     PostMessageA(main_, WM_CLOSE, 0, 0);
     // What the close reports, such as a save that fails, is answered.
-    for (const DWORD start = GetTickCount(); Running() && GetTickCount() - start < StartTimeoutMs; Sleep(20))
+    for (const DWORD start = GetTickCount(); Running() && GetTickCount() - start < milliseconds; Sleep(20))
         if (HWND box = OwnWindow("#32770"))
             Answer(box, IDOK);
     DWORD code = STILL_ACTIVE;
@@ -176,9 +166,7 @@ DWORD SonveraProcess::Close()
 
 HWND SonveraProcess::OwnWindow(const char* className) const
 {
-    WindowSearch search{processId_, className, true, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ProcessWindow(processId_, className, true);
 }
 
 void ClearStoredSettings()

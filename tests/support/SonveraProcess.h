@@ -8,6 +8,15 @@
 #include <string>
 
 // The real program (Sonvera.exe, in the build's src folder beside the tests'
+// folder) started in the job that ends it with the test program; a null
+// process when it cannot be started.
+struct StartedProgram {
+    UniqueKernelHandle process;
+    DWORD id = 0;
+};
+StartedProgram StartSonveraExe();
+
+// The real program (Sonvera.exe, in the build's src folder beside the tests'
 // folder), started as a user starts it and watched from outside: what its
 // windows show, read across the process boundary, and its message boxes.
 class SonveraProcess {
@@ -38,8 +47,8 @@ public:
     static void Answer(HWND box, int button);
 
     // Closes the main window, answering what it reports; the exit code, or
-    // STILL_ACTIVE when it runs on.
-    DWORD Close();
+    // STILL_ACTIVE when it still runs after `milliseconds`.
+    DWORD Close(DWORD milliseconds = 30000);
 
     // A shown top-level window of the program's, by class.
     HWND OwnWindow(const char* className) const;
