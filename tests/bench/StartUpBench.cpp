@@ -4,6 +4,7 @@
 // its rich edit's text. Both are watched from outside the same way. Prints
 // "name: value" lines.
 #include "bench/BenchTiming.h"
+#include "bench/WatchedProgram.h"
 #include "settings/SettingsKey.h"
 #include "support/ScratchFolder.h"
 #include "support/ScratchRegistry.h"
@@ -18,49 +19,13 @@ namespace {
 
 constexpr int Runs = 9;
 
-std::string Beside(const char* name)
+// Seconds from the process's start until its text area shows `text`; the
+// process is closed afterwards.
+double TimeToFirstScreen(const std::string& exe, const std::string& arguments, const char* windowClass,
+                         const std::string& text)
 {
-    char exe[MAX_PATH];
-    std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    return path.replace(path.rfind('\\') + 1, std::string::npos, name);
-}
-
-std::string TextOf(HWND window)
-{
-    char text[256] = {};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000,
-                        &length);
-    return std::string(text, length);
-}
-
-// Seconds from the process's start until `shown` finds its text; the process
-// is closed afterwards.
-double TimeToFirstScreen(const std::string& exe, const char* windowClass, const std::string& text)
-{
-    std::string commandLine = '"' + exe + '"';
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const double start = Seconds();
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    double shown = -1;
-    while (Seconds() - start < 30) {
-        HWND window = FindWindowA(windowClass, nullptr);
-        HWND edit = window ? FindWindowExA(window, nullptr, "RichEdit20A", nullptr) : nullptr;
-        if (edit && IsWindowVisible(window) && TextOf(edit).starts_with(text)) {
-            shown = Seconds() - start;
-            break;
-        }
-        Sleep(1);
-    }
-    PostMessageA(FindWindowA(windowClass, nullptr), WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return shown;
+    const WatchedProgram program(exe, arguments, windowClass);
+    return program.WaitForText(text, 30);
 }
 
 } // namespace
@@ -76,26 +41,16 @@ int main()
         RegSetValueExA(key.get(), "TextsPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                        static_cast<DWORD>(path.size() + 1));
     }
-    // The player: a window of its class, playing the song.
-    WNDCLASSA playerClass{};
-    playerClass.lpfnWndProc = DefWindowProcA;
-    playerClass.hInstance = GetModuleHandleA(nullptr);
-    playerClass.lpszClassName = "Winamp v1.x";
-    RegisterClassA(&playerClass);
-    CreateWindowA("Winamp v1.x", "1. Artist - Song - Winamp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                  GetModuleHandleA(nullptr), nullptr);
+    const BenchPlayer player("1. Artist - Song - Winamp");
 
     const std::string program = Beside("..\\..\\src\\Sonvera.exe");
     const std::string minimal = Beside("MinimalWindow.exe");
+    const std::string song = '"' + texts.AnsiPath() + "Artist\\Song.txt\"";
     std::vector<double> programTimes;
     std::vector<double> minimalTimes;
     for (int run = 0; run < Runs; ++run) {
-        programTimes.push_back(TimeToFirstScreen(program, "TSonveraMain", "The words of the song"));
-        minimalTimes.push_back(TimeToFirstScreen(minimal, "MinimalRichEditWindow", "The words of the song"));
-        // The player's window answers the program's title reads meanwhile.
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
+        programTimes.push_back(TimeToFirstScreen(program, {}, "TSonveraMain", "The words of the song"));
+        minimalTimes.push_back(TimeToFirstScreen(minimal, song, "MinimalRichEditWindow", "The words of the song"));
     }
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
     std::printf("startup_ms: %.0f\n", Median(programTimes) * 1000);

@@ -1,0 +1,113 @@
+// What the program costs the machine while it shows a song's text: its
+// working set against a minimal window showing the same text, and the
+// processor time it takes over a minute of refreshing on the timer while the
+// player's title stays the same. Both programs are watched from outside.
+// Prints "name: value" lines.
+#include "bench/BenchTiming.h"
+#include "bench/WatchedProgram.h"
+#include "settings/SettingsKey.h"
+#include "support/ScratchFolder.h"
+#include "support/ScratchRegistry.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 3;
+// Long enough for the windows to be painted and the start-up's work to end.
+constexpr DWORD SettleMs = 2000;
+constexpr DWORD IdleMs = 60000;
+
+constexpr char FirstLine[] = "The words of the long song, line 1";
+
+// A song of 200 lines of ordinary length.
+std::string LongSongText()
+{
+    std::string text;
+    for (int line = 1; line <= 200; ++line)
+        text += "The words of the long song, line " + std::to_string(line) + ", as a singer sings them\r\n";
+    return text;
+}
+
+void StoreText(HKEY key, const char* name, const std::string& text)
+{
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+}
+
+void StoreNumber(HKEY key, const char* name, DWORD number)
+{
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+}
+
+// The working set in KB once the text is shown and the program has settled;
+// -1 when the text never showed.
+double SettledWorkingSetKb(const std::string& exe, const std::string& arguments, const char* windowClass)
+{
+    const WatchedProgram program(exe, arguments, windowClass);
+    if (program.WaitForText(FirstLine, 30) < 0 || !program.Idle(SettleMs))
+        return -1;
+    return program.WorkingSetKb();
+}
+
+} // namespace
+
+int main()
+{
+    ScratchFolder texts;
+    texts.MakeFile(L"Artist\\Long Song.txt", LongSongText());
+    texts.MakeFile(L"Artist\\Song.txt", "The words of the song\r\n");
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
+    StoreText(OpenSettingsKey().get(), "TextsPath", texts.AnsiPath());
+    const BenchPlayer player("1. Artist - Long Song - Winamp");
+
+    const std::string program = Beside("..\\..\\src\\Sonvera.exe");
+    const std::string minimal = Beside("MinimalWindow.exe");
+    const std::string longSong = '"' + texts.AnsiPath() + "Artist\\Long Song.txt\"";
+    std::vector<double> programKb;
+    std::vector<double> minimalKb;
+    for (int run = 0; run < Runs; ++run) {
+        programKb.push_back(SettledWorkingSetKb(program, {}, "TSonveraMain"));
+        minimalKb.push_back(SettledWorkingSetKb(minimal, longSong, "MinimalRichEditWindow"));
+    }
+    std::printf("working_set_kb: %.0f\n", Median(programKb));
+    std::printf("minimal_window_working_set_kb: %.0f\n", Median(minimalKb));
+    std::printf("working_set_vs_minimal_window: %.2f\n", Median(programKb) / Median(minimalKb));
+    std::fflush(stdout);
+
+    // The timer asks for the player's title every second; the title stays.
+    {
+        const UniqueRegistryKey key = OpenSettingsKey();
+        StoreNumber(key.get(), "RefreshOnTimer", 1);
+        StoreNumber(key.get(), "RefreshInterval", 1);
+    }
+    double idlePercent = -1;
+    bool followed = false;
+    {
+        WatchedProgram watched(program, {}, "TSonveraMain");
+        if (watched.WaitForText(FirstLine, 30) >= 0 && watched.Idle(SettleMs)) {
+            const double cpuBefore = watched.CpuSeconds();
+            const double before = Seconds();
+            // Only waits: polling a queue here would bill the program.
+            if (watched.Idle(IdleMs))
+                idlePercent = (watched.CpuSeconds() - cpuBefore) / (Seconds() - before) * 100;
+            // Proof that the timer ran all along: the next song's text follows.
+            player.SetTitle("2. Artist - Song - Winamp");
+            const double changed = Seconds();
+            while (!followed && Seconds() - changed < 5) {
+                HWND window = FindWindowA("TSonveraMain", nullptr);
+                HWND memo = window ? FindWindowExA(window, nullptr, "RichEdit20A", nullptr) : nullptr;
+                followed = memo && TextOf(memo).starts_with("The words of the song");
+                Sleep(50);
+            }
+        }
+    }
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
+    std::printf("idle_cpu_percent: %.3f\n", idlePercent);
+    std::printf("idle_timer_followed_the_song: %s\n", followed ? "yes" : "no");
+    return 0;
+}
