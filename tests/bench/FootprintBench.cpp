@@ -5,9 +5,8 @@
 // Prints "name: value" lines.
 #include "bench/BenchTiming.h"
 #include "bench/WatchedProgram.h"
-#include "settings/SettingsKey.h"
 #include "support/ScratchFolder.h"
-#include "support/ScratchRegistry.h"
+#include "support/SonveraProcess.h"
 
 #include <windows.h>
 
@@ -33,17 +32,6 @@ std::string LongSongText()
     return text;
 }
 
-void StoreText(HKEY key, const char* name, const std::string& text)
-{
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-}
-
-void StoreNumber(HKEY key, const char* name, DWORD number)
-{
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-}
-
 // The working set in KB once the text is shown and the program has settled;
 // -1 when the text never showed.
 double SettledWorkingSetKb(const std::string& exe, const std::string& arguments, const char* windowClass)
@@ -61,8 +49,8 @@ int main()
     ScratchFolder texts;
     texts.MakeFile(L"Artist\\Long Song.txt", LongSongText());
     texts.MakeFile(L"Artist\\Song.txt", "The words of the song\r\n");
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
-    StoreText(OpenSettingsKey().get(), "TextsPath", texts.AnsiPath());
+    ClearStoredSettings();
+    StoreSetting("TextsPath", texts.AnsiPath());
     const BenchPlayer player("1. Artist - Long Song - Winamp");
 
     const std::string program = Beside("..\\..\\src\\Sonvera.exe");
@@ -80,11 +68,8 @@ int main()
     std::fflush(stdout);
 
     // The timer asks for the player's title every second; the title stays.
-    {
-        const UniqueRegistryKey key = OpenSettingsKey();
-        StoreNumber(key.get(), "RefreshOnTimer", 1);
-        StoreNumber(key.get(), "RefreshInterval", 1);
-    }
+    StoreSetting("RefreshOnTimer", 1);
+    StoreSetting("RefreshInterval", 1);
     double idlePercent = -1;
     bool followed = false;
     {
@@ -97,16 +82,10 @@ int main()
                 idlePercent = (watched.CpuSeconds() - cpuBefore) / (Seconds() - before) * 100;
             // Proof that the timer ran all along: the next song's text follows.
             player.SetTitle("2. Artist - Song - Winamp");
-            const double changed = Seconds();
-            while (!followed && Seconds() - changed < 5) {
-                HWND window = FindWindowA("TSonveraMain", nullptr);
-                HWND memo = window ? FindWindowExA(window, nullptr, "RichEdit20A", nullptr) : nullptr;
-                followed = memo && TextOf(memo).starts_with("The words of the song");
-                Sleep(50);
-            }
+            followed = watched.WaitForText("The words of the song", 5) >= 0;
         }
     }
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
+    ClearStoredSettings();
     std::printf("idle_cpu_percent: %.3f\n", idlePercent);
     std::printf("idle_timer_followed_the_song: %s\n", followed ? "yes" : "no");
     return 0;

@@ -5,9 +5,8 @@
 // "name: value" lines.
 #include "bench/BenchTiming.h"
 #include "bench/WatchedProgram.h"
-#include "settings/SettingsKey.h"
 #include "support/ScratchFolder.h"
-#include "support/ScratchRegistry.h"
+#include "support/SonveraProcess.h"
 
 #include <windows.h>
 
@@ -34,13 +33,8 @@ int main()
 {
     ScratchFolder texts;
     texts.MakeFile(L"Artist\\Song.txt", "The words of the song\r\n");
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
-    {
-        const UniqueRegistryKey key = OpenSettingsKey();
-        const std::string path = texts.AnsiPath();
-        RegSetValueExA(key.get(), "TextsPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                       static_cast<DWORD>(path.size() + 1));
-    }
+    ClearStoredSettings();
+    StoreSetting("TextsPath", texts.AnsiPath());
     const BenchPlayer player("1. Artist - Song - Winamp");
 
     const std::string program = Beside("..\\..\\src\\Sonvera.exe");
@@ -52,7 +46,7 @@ int main()
         programTimes.push_back(TimeToFirstScreen(program, {}, "TSonveraMain", "The words of the song"));
         minimalTimes.push_back(TimeToFirstScreen(minimal, song, "MinimalRichEditWindow", "The words of the song"));
     }
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, SettingsKeyPath);
+    ClearStoredSettings();
     std::printf("startup_ms: %.0f\n", Median(programTimes) * 1000);
     std::printf("minimal_window_ms: %.0f\n", Median(minimalTimes) * 1000);
     std::printf("startup_vs_minimal_window: %.2f\n", Median(programTimes) / Median(minimalTimes));

@@ -90,7 +90,7 @@ WatchedProgram::~WatchedProgram()
 
 double WatchedProgram::WaitForText(const std::string& text, double seconds) const
 {
-    while (process_ && Seconds() - start_ < seconds) {
+    for (const double called = Seconds(); process_ && Seconds() - called < seconds;) {
         HWND window = FindWindowA(windowClass_, nullptr);
         HWND edit = window ? FindWindowExA(window, nullptr, "RichEdit20A", nullptr) : nullptr;
         if (edit && IsWindowVisible(window) && TextOf(edit).starts_with(text))

@@ -47,8 +47,8 @@ public:
     WatchedProgram(const WatchedProgram&) = delete;
     WatchedProgram& operator=(const WatchedProgram&) = delete;
 
-    // Waits up to `seconds` until the window is shown and its text area starts
-    // with `text`; the seconds since the process's start, or -1.
+    // Waits up to `seconds` from now until the window is shown and its text
+    // area starts with `text`; the seconds since the process's start, or -1.
     double WaitForText(const std::string& text, double seconds) const;
     // The process's working set in KB.
     double WorkingSetKb() const;

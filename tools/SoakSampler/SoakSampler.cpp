@@ -46,16 +46,13 @@ public:
     explicit SoakSettings(const std::string& textsPath)
     {
         Remove();
-        const UniqueRegistryKey key = OpenSettingsKey();
-        if (!key)
-            throw std::runtime_error("cannot open the settings key");
-        SetString(key.get(), "TextsPath", textsPath);
-        SetNumber(key.get(), "RefreshOnTimer", 1);
-        SetNumber(key.get(), "RefreshInterval", 1);
+        StoreSetting("TextsPath", textsPath);
+        StoreSetting("RefreshOnTimer", 1);
+        StoreSetting("RefreshInterval", 1);
         // No box for a song without a text, no question about an edit and no
         // save behind the user's back: nothing that waits for an answer.
-        SetNumber(key.get(), "SilentMode", 1);
-        SetNumber(key.get(), "AutoSave", 0);
+        StoreSetting("SilentMode", 1);
+        StoreSetting("AutoSave", 0u);
     }
     ~SoakSettings() { Remove(); }
     SoakSettings(const SoakSettings&) = delete;
@@ -71,15 +68,6 @@ private:
             DeleteRegistryTree(root, path);
             RegDeleteKeyA(root, vendor.c_str());
         }
-    }
-    static void SetString(HKEY key, const char* name, const std::string& text)
-    {
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
-    }
-    static void SetNumber(HKEY key, const char* name, DWORD number)
-    {
-        RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     }
 };
 
@@ -160,14 +148,13 @@ HWND CaptionLabel(HWND main)
 
 MemorySample ReadMemory(HANDLE process, int second)
 {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
+    PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
+    if (!GetProcessMemoryInfo(process, &counters, sizeof counters))
         throw std::runtime_error("cannot read the program's memory");
-    // Both name the process's commit charge; Wine 8 fills in only the older,
-    // shorter structure, which ends before the private usage.
-    const SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-    return {second, privateBytes, counters.WorkingSetSize};
+    // The commit charge, the same figure as the private bytes: Wine 8 fills
+    // in only the older structure, which ends before the private usage.
+    return {second, counters.PagefileUsage, counters.WorkingSetSize};
 }
 
 long long Kilobytes(std::int64_t bytes)
