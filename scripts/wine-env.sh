@@ -8,12 +8,24 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=ru_RU.UTF-8
 export LANG=ru_RU.UTF-8
 
-# Whether this machine runs 32-bit Linux programs, and so 32-bit Wine. Some
-# sandboxed kernels refuse them ("Exec format error"); there Debian's wine
-# wrapper, which prefers the 32-bit loader, fails for every program, and only
-# 64-bit Windows programs can run, through the 64-bit loader.
+source "$SONVERA_REPO/scripts/machine.sh"
+
+# Whether 32-bit Wine is installed and starts. Where it does not, Debian's
+# wine wrapper, which prefers the 32-bit loader, fails for every program, and
+# only 64-bit Windows programs can run, through the 64-bit loader.
 sonvera_runs_32bit() {
     [[ -x /usr/lib/wine/wine ]] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Why the 32-bit programs are not run here: a machine limit or a missing install.
+sonvera_why_no_32bit() {
+    if ! sonvera_kernel_runs_32bit; then
+        echo "this machine's kernel refuses 32-bit programs (and with them 32-bit Wine)"
+    elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+        echo "32-bit Wine could not be installed (scripts/install-deps said why)"
+    else
+        echo "32-bit Wine is installed but does not start (/usr/lib/wine/wine --version fails)"
+    fi
 }
 if [[ -z ${SONVERA_WINE:-} ]]; then
     if sonvera_runs_32bit || [[ ! -x /usr/lib/wine/wine64 ]]; then
@@ -25,15 +37,29 @@ if [[ -z ${SONVERA_WINE:-} ]]; then
 fi
 SONVERA_WINESERVER=${SONVERA_WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 
-# Creates the prefix once; later calls only check the marker. A lock keeps two
-# parallel first uses from racing, which a fresh prefix does not survive.
+# Whether the prefix is made and fits the Wine that is installed. A prefix
+# made while only 64-bit Wine was there has an empty syswow64 and cannot start
+# 32-bit programs ("could not load kernel32.dll") once 32-bit Wine appears.
+sonvera_prefix_ready() {
+    [[ -f $WINEPREFIX/.sonvera-ready-4 ]] || return 1
+    [[ -f $WINEPREFIX/drive_c/windows/syswow64/kernel32.dll ]] || ! sonvera_runs_32bit
+}
+
+# Creates the prefix once (again, when 32-bit Wine has come since); later
+# calls only check. A lock keeps two parallel first uses from racing, which a
+# fresh prefix does not survive.
 sonvera_prepare_prefix() {
     local marker="$WINEPREFIX/.sonvera-ready-4"
-    [[ -f $marker ]] && return 0
+    sonvera_prefix_ready && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [[ -f $marker ]] && exit 0
+        sonvera_prefix_ready && exit 0
+        if [[ -f $marker ]]; then
+            echo "32-bit Wine is here now: making the Wine prefix again, with it" >&2
+            "$SONVERA_WINESERVER" -k >/dev/null 2>&1
+            rm -rf "$WINEPREFIX"
+        fi
         echo "Creating the Wine prefix in $WINEPREFIX (once)..." >&2
         local started_xvfb=
         if [[ -z ${DISPLAY:-} ]]; then
