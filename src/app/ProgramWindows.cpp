@@ -1,17 +1,28 @@
 #include "app/ProgramWindows.h"
 
-#include "settings/ScreenSettings.h"
 #include "settings/SettingsStore.h"
+#include "win/MessageBoxes.h"
 
 ProgramWindows::ProgramWindows(HINSTANCE instance)
-    : application(instance), defaults(ScreenSettings()), mainWindow(application, defaults),
-      options(instance, mainWindow, [this](TOptions& created) {
-          mainWindow.UseSettings(created);
-          LoadSettings(created, [this] { mainWindow.MenuRefreshClick(mainWindow.Window()); });
-      })
+    : loaded_(LoadSettings()), application(instance), mainWindow(application, loaded_.value, loaded_.look)
 {
-    mainWindow.SetOptionsCommand([this] { options.ShowOnFirstTab(); });
-    mainWindow.SetCloseHandler([this] { SaveSettings(options); });
+    mainWindow.SetOptionsCommand([this] { Options().ShowOnFirstTab(); });
+    mainWindow.SetCloseHandler([this] {
+        mainWindow.KeepGeometry(settings().geometry, settings().openByShell);
+        SaveSettings(settings(), mainWindow.Window());
+    });
+    ShowWindow(mainWindow.Window(), SW_SHOW);
+    if (loaded_.error)
+        ReportError(mainWindow.Window(), *loaded_.error);
+    if (!loaded_.stopped)
+        mainWindow.MenuRefreshClick(mainWindow.Window());
+}
+
+TOptions& ProgramWindows::Options()
+{
+    if (!options_)
+        options_ = std::make_unique<TOptions>(application.Instance(), mainWindow.Window(), settings(), mainWindow);
+    return *options_;
 }
 
 int ProgramWindows::RunMessageLoop()
@@ -19,7 +30,7 @@ int ProgramWindows::RunMessageLoop()
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         // The options window's keys first, then the main window's shortcuts.
-        if (options.TakeDialogMessage(message) || mainWindow.TranslateShortcut(message))
+        if ((options_ && options_->TakeDialogMessage(message)) || mainWindow.TranslateShortcut(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

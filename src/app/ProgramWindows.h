@@ -3,14 +3,16 @@
 #include "app/ApplicationWindow.h"
 #include "app/SonveraMain.h"
 #include "settings/OptionsWindow.h"
-#include "settings/SettingsSource.h"
+#include "settings/SettingsLoading.h"
 
 #include <windows.h>
 
-// The program's windows in the order they must be made: the application
-// window, the main window, then the options window, whose creation loads the
-// stored settings into it, shows the main window and ends with the first
-// refresh. Closing the main window stores the settings again.
+#include <memory>
+
+// The program: its settings, loaded from the registry first, then the
+// application window and the main window made in the loaded state, shown
+// once, and the first refresh. The options window is made when first opened.
+// Closing the main window stores the settings again.
 class ProgramWindows {
 public:
     explicit ProgramWindows(HINSTANCE instance);
@@ -20,9 +22,17 @@ public:
     // Until the message loop ends: the main window closed, or WM_QUIT.
     int RunMessageLoop();
 
+    Settings& settings() { return loaded_.value; }
+    // Made on first use.
+    TOptions& Options();
+
+private:
+    LoadedSettings loaded_;
+
+public:
     TApplication application;
-    // What the main window reads until the options window exists.
-    const FixedSettings defaults;
     TSonveraMain mainWindow;
-    TOptions options;
+
+private:
+    std::unique_ptr<TOptions> options_;
 };

@@ -11,8 +11,7 @@
 #include "editing/TextSaving.h"
 #include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
-#include "settings/SettingsKey.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "win/Fonts.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowProcedure.h"
@@ -259,8 +258,8 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
-TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& settings)
-    : application_(application), settings_(&settings), instance_(application.Instance()),
+TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& settings, const ::Settings& look)
+    : application_(application), settings_(&settings), look_(&look), instance_(application.Instance()),
       refresh_(std::make_unique<RefreshCycle>(*this))
 {
     // The rich edit's window class lives in its library, loaded once for good.
@@ -290,15 +289,17 @@ TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& sett
         RegisterClassExA(&panelClass);
     }
 
-    menu1_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_Menu1));
+    menuBar_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_Menu1));
     shortcuts_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_MenuShortcuts));
     CreateWindowExA(0, ClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    DefaultWidth, DefaultHeight, application_.Window(), menu1_, instance_, this);
+                    DefaultWidth, DefaultHeight, application_.Window(), menuBar_, instance_, this);
     if (!window_) {
-        DestroyMenu(menu1_);
+        DestroyMenu(menuBar_);
         throw std::runtime_error(creationError_.empty() ? "Cannot create the main window" : creationError_);
     }
     application_.SetMainWindow(window_);
+    TakeLook(look);
+    look_ = nullptr;
 }
 
 TSonveraMain::~TSonveraMain()
@@ -330,7 +331,7 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             creationError_ = error.what();
             return -1;
         }
-        SetShowHint(settings_->ShowHints());
+        SetShowHint(look_->ShowHints());
         try {
             FormCreate(window_);
         } catch (const std::exception& error) {
@@ -348,7 +349,7 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnNotify(*reinterpret_cast<NMHDR*>(lParam));
         break;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == anT_)
+        if (reinterpret_cast<HWND>(lParam) == label_)
             return LabelColours(reinterpret_cast<HDC>(wParam));
         break;
     case WM_DRAWITEM:
@@ -394,8 +395,8 @@ void TSonveraMain::OnCommand(UINT id, UINT code, HWND control)
             return;
         PerformButtonClick(id);
         // The player buttons are flat buttons that should leave the focus where it was.
-        if (control && GetFocus() == control && HasVisibleStyle(memo2_))
-            SetFocus(memo2_);
+        if (control && GetFocus() == control && HasVisibleStyle(textArea_))
+            SetFocus(textArea_);
         return;
     }
     // A shortcut arriving while the menu bar is off the window belongs to no item.
@@ -453,10 +454,10 @@ void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
 
 void TSonveraMain::SetTimer1Running(bool running)
 {
-    timer1Enabled_ = running;
-    timer1Interval_ = running ? static_cast<UINT>(std::clamp(settings_->RefreshInterval(), 1, 99)) * 1000 : 0;
+    refreshTimerRunning_ = running;
+    refreshTimerPeriod_ = running ? static_cast<UINT>(std::clamp(settings_->RefreshInterval(), 1, 99)) * 1000 : 0;
     if (running)
-        SetTimer(window_, Timer1Id, timer1Interval_, nullptr);
+        SetTimer(window_, Timer1Id, refreshTimerPeriod_, nullptr);
     else
         KillTimer(window_, Timer1Id);
 }
@@ -475,41 +476,42 @@ void TSonveraMain::EnableSaveCommands(bool enabled)
 
 void TSonveraMain::OnDestroy()
 {
-    if (timer1Enabled_)
+    if (refreshTimerRunning_)
         KillTimer(window_, Timer1Id);
-    aboutMe_.reset();
+    aboutPanel_.reset();
     artistInfo_.reset();
     // A menu bar taken off the window is not destroyed with it.
-    if (GetMenu(window_) != menu1_)
-        DestroyMenu(menu1_);
-    menu1_ = nullptr;
+    if (GetMenu(window_) != menuBar_)
+        DestroyMenu(menuBar_);
+    menuBar_ = nullptr;
     application_.MainWindowDestroyed(window_);
 }
 
 void TSonveraMain::CreateFonts()
 {
     windowFont_ = MakeFormFont();
-    anTFont_ = MakeFont("Arial", PointsToPixels(settings_->AnTFontSize()), FW_BOLD);
-    memoFace_ = settings_->FontBox();
-    memoPoints_ = settings_->MemoFontSize();
-    memoFont_ = MakeFont(memoFace_, PointsToPixels(memoPoints_), FW_NORMAL);
+    labelFont_ = MakeFont("Arial", PointsToPixels(look_->AnTFontSize()), FW_BOLD);
+    // No font chosen: the text keeps the designed one.
+    textFace_ = look_->FontBox().empty() ? "Courier New" : look_->FontBox();
+    textPoints_ = look_->MemoFontSize();
+    textFont_ = MakeFont(textFace_, PointsToPixels(textPoints_), FW_NORMAL);
 }
 
 void TSonveraMain::CreateToolBar()
 {
-    toolBar1_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+    toolBar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
                                     TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN,
                                 0, 0, 0, ToolBarHeight, window_, nullptr, instance_, nullptr);
-    SetWindowSubclass(toolBar1_, ToolBarMarginProc, 0, 0);
-    SetWindowPos(toolBar1_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    SendMessageA(toolBar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolBar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(ToolBarIconSide, ToolBarIconSide));
+    SetWindowSubclass(toolBar_, ToolBarMarginProc, 0, 0);
+    SetWindowPos(toolBar_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(ToolBarIconSide, ToolBarIconSide));
     // The padding makes room for 18-pixel icons on 20 × 21 buttons.
-    SendMessageA(toolBar1_, TB_SETPADDING, 0,
+    SendMessageA(toolBar_, TB_SETPADDING, 0,
                  MAKELPARAM(ToolBarButtonWidth - ToolBarIconSide, ToolBarButtonHeight - ToolBarIconSide));
-    SendMessageA(toolBar1_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToolBarButtonWidth, ToolBarButtonHeight));
-    SendMessageA(toolBar1_, TB_SETINDENT, ToolBarBorderWidth, 0);
+    SendMessageA(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToolBarButtonWidth, ToolBarButtonHeight));
+    SendMessageA(toolBar_, TB_SETINDENT, ToolBarBorderWidth, 0);
 
     toolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
     disabledToolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
@@ -533,57 +535,57 @@ void TSonveraMain::CreateToolBar()
         buttons[index].fsState = button.enabled ? TBSTATE_ENABLED : 0;
         buttons[index].fsStyle = BTNS_BUTTON;
     }
-    SendMessageA(toolBar1_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolBarImages_));
-    SendMessageA(toolBar1_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledToolBarImages_));
+    SendMessageA(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolBarImages_));
+    SendMessageA(toolBar_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledToolBarImages_));
     // Splitter1, a fixed gap, and the place of WinampCtrlPanel.
     buttons[std::size(ToolBarButtons)].iBitmap = SplitterWidth;
     buttons[std::size(ToolBarButtons)].fsStyle = BTNS_SEP;
     buttons[std::size(ToolBarButtons) + 1].iBitmap = WinampCtrlPanelWidth;
     buttons[std::size(ToolBarButtons) + 1].fsStyle = BTNS_SEP;
-    SendMessageA(toolBar1_, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(toolBar_, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
 }
 
 void TSonveraMain::CreateWinampCtrlPanel()
 {
     RECT place = {};
-    SendMessageA(toolBar1_, TB_GETITEMRECT, std::size(ToolBarButtons) + 1, reinterpret_cast<LPARAM>(&place));
-    winampCtrlPanel_ = CreateWindowExA(0, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                       place.left, place.top, WinampCtrlPanelWidth, WinampCtrlPanelHeight, toolBar1_,
+    SendMessageA(toolBar_, TB_GETITEMRECT, std::size(ToolBarButtons) + 1, reinterpret_cast<LPARAM>(&place));
+    playerPanel_ = CreateWindowExA(0, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                       place.left, place.top, WinampCtrlPanelWidth, WinampCtrlPanelHeight, toolBar_,
                                        nullptr, instance_, window_);
     for (std::size_t index = 0; index < WinampButtonCount; ++index) {
         const PlayerButton& button = PlayerButtons[index];
         playerGlyphs_[index] = UniqueGdiObject(CreatePlayerGlyphBitmap(button.glyph));
         CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, button.x, button.y,
-                        PlayerButtonWidth, PlayerButtonHeight, winampCtrlPanel_,
+                        PlayerButtonWidth, PlayerButtonHeight, playerPanel_,
                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.id)), instance_, nullptr);
     }
     CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, Bevel1Bounds.left, Bevel1Bounds.top,
-                    Bevel1Bounds.right - Bevel1Bounds.left, Bevel1Bounds.bottom - Bevel1Bounds.top, winampCtrlPanel_,
+                    Bevel1Bounds.right - Bevel1Bounds.left, Bevel1Bounds.bottom - Bevel1Bounds.top, playerPanel_,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_Bevel1)), instance_, nullptr);
 }
 
 void TSonveraMain::CreateLabelPanel()
 {
-    panel1_ = CreateWindowExA(WS_EX_STATICEDGE, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+    labelPanel_ = CreateWindowExA(WS_EX_STATICEDGE, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                               ToolBarHeight, 0, Panel1Height, window_, nullptr, instance_, window_);
-    anT_ = CreateWindowExA(0, "STATIC", "Artist and title",
+    label_ = CreateWindowExA(0, "STATIC", "Artist and title",
                            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0,
-                           panel1_, nullptr, instance_, nullptr);
-    SendMessageA(anT_, WM_SETFONT, reinterpret_cast<WPARAM>(anTFont_.get()), FALSE);
+                           labelPanel_, nullptr, instance_, nullptr);
+    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
 }
 
 void TSonveraMain::CreateMemo()
 {
-    memo2_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20A", "",
+    textArea_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20A", "",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                                  ES_WANTRETURN,
                              0, 0, 0, 0, window_, nullptr, instance_, nullptr);
-    if (!memo2_)
+    if (!textArea_)
         throw std::runtime_error("Cannot create the text area");
     // Only an empty control takes a new mode; UTF-8 and UTF-16 texts need Unicode.
-    SendMessageA(memo2_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
-    SendMessageA(memo2_, EM_EXLIMITTEXT, 0, Memo2TextLimit);
-    SendMessageA(memo2_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
+    SendMessageA(textArea_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+    SendMessageA(textArea_, EM_EXLIMITTEXT, 0, Memo2TextLimit);
+    SendMessageA(textArea_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
 }
 
 void TSonveraMain::CreateStatusBar()
@@ -613,13 +615,13 @@ void TSonveraMain::CreateHints()
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     };
     // Like the window's own hints, the toolbar's stay above it, also when it stays on top.
-    SetWindowPos(reinterpret_cast<HWND>(SendMessageA(toolBar1_, TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
+    SetWindowPos(reinterpret_cast<HWND>(SendMessageA(toolBar_, TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     hints_ = makeTooltip();
     for (const PlayerButton& button : PlayerButtons)
-        addTool(hints_, winampCtrlPanel_, GetDlgItem(winampCtrlPanel_, static_cast<int>(button.id)),
+        addTool(hints_, playerPanel_, GetDlgItem(playerPanel_, static_cast<int>(button.id)),
                 LoadResourceString(instance_, button.hint));
-    addTool(hints_, panel1_, anT_, "");
+    addTool(hints_, labelPanel_, label_, "");
     // The status line's own hint, the full path of the shown file, is not
     // subject to the window's hint setting.
     statusHints_ = makeTooltip();
@@ -633,23 +635,23 @@ void TSonveraMain::Layout()
     const int width = client.right;
     int top = 0;
     int bottom = client.bottom;
-    if (HasVisibleStyle(toolBar1_)) {
-        MoveWindow(toolBar1_, 0, top, width, ToolBarHeight, TRUE);
+    if (HasVisibleStyle(toolBar_)) {
+        MoveWindow(toolBar_, 0, top, width, ToolBarHeight, TRUE);
         top += ToolBarHeight;
     }
-    if (HasVisibleStyle(panel1_)) {
-        MoveWindow(panel1_, 0, top, width, panel1Height_, TRUE);
+    if (HasVisibleStyle(labelPanel_)) {
+        MoveWindow(labelPanel_, 0, top, width, labelPanelHeight_, TRUE);
         RECT inside = {};
-        GetClientRect(panel1_, &inside);
-        MoveWindow(anT_, 0, 0, inside.right, inside.bottom, TRUE);
-        top += panel1Height_;
+        GetClientRect(labelPanel_, &inside);
+        MoveWindow(label_, 0, 0, inside.right, inside.bottom, TRUE);
+        top += labelPanelHeight_;
     }
     if (HasVisibleStyle(statusBar_)) {
         bottom = std::max(top, bottom - StatusBarHeight);
         MoveWindow(statusBar_, 0, bottom, width, StatusBarHeight, TRUE);
     }
-    if (HasVisibleStyle(memo2_))
-        MoveWindow(memo2_, 0, top, width, bottom - top, TRUE);
+    if (HasVisibleStyle(textArea_))
+        MoveWindow(textArea_, 0, top, width, bottom - top, TRUE);
 }
 
 void TSonveraMain::FormCreate(HWND)
@@ -657,8 +659,6 @@ void TSonveraMain::FormCreate(HWND)
     Candidates.clear();
     Layout();
     SetWindowTextA(window_, LoadResourceString(instance_, IDS_MainTitle).c_str());
-    // ArtistInfo has its 200 × 200 pixels from its own creation.
-    ApplyStoredGeometry();
 }
 
 bool TSonveraMain::FormClose(HWND)
@@ -671,48 +671,23 @@ bool TSonveraMain::FormClose(HWND)
     return true;
 }
 
-// Each value takes effect as it is read: a value of the wrong kind stops the
-// reading there, and what came before it stays applied.
-void TSonveraMain::ApplyStoredGeometry()
-{
-    const UniqueRegistryKey key = OpenSettingsKey();
-    const auto moveTo = [this](std::optional<int> left, std::optional<int> top) {
-        RECT bounds = {};
-        GetWindowRect(window_, &bounds);
-        SetWindowPos(window_, nullptr, left.value_or(bounds.left), top.value_or(bounds.top), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    const auto resize = [this](std::optional<int> width, std::optional<int> height) {
-        RECT bounds = {};
-        GetWindowRect(window_, &bounds);
-        SetWindowPos(window_, nullptr, 0, 0, width.value_or(bounds.right - bounds.left),
-                     height.value_or(bounds.bottom - bounds.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    if (const auto left = ReadStoredInteger(key.get(), "Left"))
-        moveTo(*left, std::nullopt);
-    if (const auto top = ReadStoredInteger(key.get(), "Top"))
-        moveTo(std::nullopt, *top);
-    resize(std::nullopt, ReadStoredInteger(key.get(), "Height").value_or(DefaultHeight));
-    resize(ReadStoredInteger(key.get(), "Width").value_or(DefaultWidth), std::nullopt);
-}
-
 void TSonveraMain::FormResize(HWND)
 {
-    const std::string measured = WindowText(anT_) + "  ";
+    const std::string measured = WindowText(label_) + "  ";
     SIZE extent = {};
-    HDC context = GetDC(anT_);
-    HGDIOBJ old = SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(anT_, WM_GETFONT, 0, 0)));
+    HDC context = GetDC(label_);
+    HGDIOBJ old = SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(label_, WM_GETFONT, 0, 0)));
     GetTextExtentPoint32A(context, measured.data(), static_cast<int>(measured.size()), &extent);
     SelectObject(context, old);
-    ReleaseDC(anT_, context);
+    ReleaseDC(label_, context);
 
     RECT bounds = {};
     GetWindowRect(window_, &bounds);
     const LONG_PTR alignment = extent.cx < bounds.right - bounds.left ? SS_CENTER : SS_LEFTNOWORDWRAP;
-    const LONG_PTR style = GetWindowLongPtrA(anT_, GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrA(label_, GWL_STYLE);
     if ((style & SS_TYPEMASK) != alignment) {
-        SetWindowLongPtrA(anT_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | alignment);
-        InvalidateRect(anT_, nullptr, TRUE);
+        SetWindowLongPtrA(label_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | alignment);
+        InvalidateRect(label_, nullptr, TRUE);
     }
 }
 
@@ -733,7 +708,7 @@ void TSonveraMain::PerformMenuClick(UINT item)
 void TSonveraMain::PerformButtonClick(UINT button)
 {
     if (const Handler handler = FindHandler(ButtonHandlers, button)) {
-        HWND sender = IsToolBarButton(button) ? toolBar1_ : WinampButton(button);
+        HWND sender = IsToolBarButton(button) ? toolBar_ : WinampButton(button);
         (this->*handler)(sender);
     }
 }
@@ -745,14 +720,14 @@ bool TSonveraMain::IsToolBarButton(UINT button) const
 
 HWND TSonveraMain::WinampButton(UINT button) const
 {
-    return PlayerButtonIndex(button) < WinampButtonCount ? GetDlgItem(winampCtrlPanel_, static_cast<int>(button))
+    return PlayerButtonIndex(button) < WinampButtonCount ? GetDlgItem(playerPanel_, static_cast<int>(button))
                                                           : nullptr;
 }
 
 bool TSonveraMain::IsButtonEnabled(UINT button) const
 {
     if (IsToolBarButton(button))
-        return SendMessageA(toolBar1_, TB_ISBUTTONENABLED, button, 0) != 0;
+        return SendMessageA(toolBar_, TB_ISBUTTONENABLED, button, 0) != 0;
     HWND control = WinampButton(button);
     return control && IsWindowEnabled(control);
 }
@@ -760,41 +735,41 @@ bool TSonveraMain::IsButtonEnabled(UINT button) const
 void TSonveraMain::EnableButton(UINT button, bool enabled)
 {
     if (IsToolBarButton(button))
-        SendMessageA(toolBar1_, TB_ENABLEBUTTON, button, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+        SendMessageA(toolBar_, TB_ENABLEBUTTON, button, MAKELPARAM(enabled ? TRUE : FALSE, 0));
     else if (HWND control = WinampButton(button))
         EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 bool TSonveraMain::IsMenuItemEnabled(UINT item) const
 {
-    const UINT state = GetMenuState(menu1_, item, MF_BYCOMMAND);
+    const UINT state = GetMenuState(menuBar_, item, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
 }
 
 void TSonveraMain::EnableMenuItem(UINT item, bool enabled)
 {
-    ::EnableMenuItem(menu1_, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    ::EnableMenuItem(menuBar_, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void TSonveraMain::SetAnTCaption(const std::string& caption)
 {
-    SetWindowTextA(anT_, caption.c_str());
+    SetWindowTextA(label_, caption.c_str());
     TTTOOLINFOA tool = {};
     tool.cbSize = sizeof tool;
-    tool.hwnd = panel1_;
-    tool.uId = reinterpret_cast<UINT_PTR>(anT_);
+    tool.hwnd = labelPanel_;
+    tool.uId = reinterpret_cast<UINT_PTR>(label_);
     tool.lpszText = const_cast<char*>(caption.c_str());
     SendMessageA(hints_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string TSonveraMain::AnTCaption() const
 {
-    return WindowText(anT_);
+    return WindowText(label_);
 }
 
 bool TSonveraMain::AnTCentred() const
 {
-    return (GetWindowLongPtrA(anT_, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
+    return (GetWindowLongPtrA(label_, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
 }
 
 void TSonveraMain::SetStatusText(const std::string& text)
@@ -827,7 +802,7 @@ void TSonveraMain::SetShowHint(bool shown)
 {
     showHint_ = shown;
     SendMessageA(hints_, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
-    if (HWND toolBarHints = reinterpret_cast<HWND>(SendMessageA(toolBar1_, TB_GETTOOLTIPS, 0, 0)))
+    if (HWND toolBarHints = reinterpret_cast<HWND>(SendMessageA(toolBar_, TB_GETTOOLTIPS, 0, 0)))
         SendMessageA(toolBarHints, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
 }
 
@@ -850,7 +825,7 @@ void TSonveraMain::MenuRefreshClick(HWND)
 
 void TSonveraMain::MenuClearClick(HWND)
 {
-    SetWindowTextA(memo2_, "");
+    SetWindowTextA(textArea_, "");
 }
 
 void TSonveraMain::MenuNextClick(HWND)
@@ -865,12 +840,12 @@ void TSonveraMain::MenuSaveTextClick(HWND)
 
 void TSonveraMain::MenuTrimClick(HWND)
 {
-    MenuTrimText(memo2_);
+    MenuTrimText(textArea_);
 }
 
 void TSonveraMain::MenuNormClick(HWND)
 {
-    MenuNormText(memo2_);
+    MenuNormText(textArea_);
 }
 
 void TSonveraMain::MenuWinampPlayClick(HWND)
@@ -931,15 +906,15 @@ void TSonveraMain::MenuOptionsClick(HWND)
 
 void TSonveraMain::MenuArtistInfoClick(HWND)
 {
-    artistInfo_->ShowReloaded(memo2_);
+    artistInfo_->ShowReloaded(textArea_);
 }
 
 AboutPanel& TSonveraMain::AboutMe()
 {
     // Its picture takes longer to make than the rest of the window: made when first wanted.
-    if (!aboutMe_)
-        aboutMe_ = std::make_unique<AboutPanel>(window_);
-    return *aboutMe_;
+    if (!aboutPanel_)
+        aboutPanel_ = std::make_unique<AboutPanel>(window_);
+    return *aboutPanel_;
 }
 
 void TSonveraMain::MenuSonveraInfoClick(HWND)

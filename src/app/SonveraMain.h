@@ -2,6 +2,7 @@
 
 #include "lookup/RefreshView.h"
 #include "settings/MainWindowLook.h"
+#include "settings/Settings.h"
 #include "app/MainWindowLayout.h"
 #include "win/UniqueHandle.h"
 
@@ -15,7 +16,6 @@
 
 class AboutPanel;
 class ArtistInfoPanel;
-class SettingsSource;
 class RefreshCycle;
 class TApplication;
 
@@ -26,18 +26,28 @@ class TApplication;
 // Handlers carry the names the rest of the program knows them by; each takes
 // the sender of its event. The click handlers are virtual so that tests can
 // watch which of them a click reaches.
+//
+// The parts keep their long-known names where others use them, and role names
+// inside: Memo2 is the text area (textArea_), AnT the artist-and-title label
+// (label_) on Panel1 (labelPanel_), ToolBar1 the toolbar (toolBar_),
+// WinampCtrlPanel the player's buttons (playerPanel_), Menu1 the menu bar
+// (menuBar_), Timer1 the refresh timer (refreshTimer...), AboutMe the about
+// panel (aboutPanel_).
 class TSonveraMain : public RefreshView, public MainWindowLook {
 public:
-    // Reads its settings from `settings` at the moment of each use; the
-    // object must outlive the window or be replaced through UseSettings.
-    TSonveraMain(TApplication& application, const SettingsSource& settings);
+    // Made hidden, already as `look` has it: fonts, colours, bars, mode,
+    // size and place. Reads its settings from `settings` at the moment of
+    // each use; the object must outlive the window.
+    TSonveraMain(TApplication& application, const SettingsSource& settings, const ::Settings& look);
+    TSonveraMain(TApplication& application, const ::Settings& settings) : TSonveraMain(application, settings, settings) {}
     virtual ~TSonveraMain();
     TSonveraMain(const TSonveraMain&) = delete;
     TSonveraMain& operator=(const TSonveraMain&) = delete;
 
     HWND Window() const override { return window_; }
-    void UseSettings(const SettingsSource& settings) { settings_ = &settings; }
     const SettingsSource& Settings() const override { return *settings_; }
+    // The window's place, and in text-view mode its size, for storing.
+    void KeepGeometry(WindowGeometry& geometry, bool editorMode) const;
 
     // For the message loop: the menu's shortcuts, while this window is active
     // and has its menu bar.
@@ -99,14 +109,14 @@ public:
 
     virtual void Timer1Timer(HWND sender);
 
-    HMENU Menu1() const { return menu1_; }
-    HWND ToolBar1() const { return toolBar1_; }
-    HWND WinampCtrlPanel() const { return winampCtrlPanel_; }
+    HMENU Menu1() const { return menuBar_; }
+    HWND ToolBar1() const { return toolBar_; }
+    HWND WinampCtrlPanel() const { return playerPanel_; }
     // A button of WinampCtrlPanel by its identifier; null for any other.
     HWND WinampButton(UINT button) const;
-    HWND Panel1() const { return panel1_; }
-    HWND AnT() const override { return anT_; }
-    HWND Memo2() const override { return memo2_; }
+    HWND Panel1() const { return labelPanel_; }
+    HWND AnT() const override { return label_; }
+    HWND Memo2() const override { return textArea_; }
     HWND StatusBar() const { return statusBar_; }
     // Made on first use.
     AboutPanel& AboutMe();
@@ -133,9 +143,9 @@ public:
     void SetShowHint(bool shown) override;
     bool ShowHint() const override { return showHint_; }
 
-    bool Timer1Enabled() const override { return timer1Enabled_; }
+    bool Timer1Enabled() const override { return refreshTimerRunning_; }
     // The period the timer runs with, in milliseconds; 0 while it is stopped.
-    UINT Timer1Interval() const { return timer1Interval_; }
+    UINT Timer1Interval() const { return refreshTimerPeriod_; }
     void SetTimer1Running(bool running) override;
     void EnableNextCommands(bool enabled) override;
     void EnableSaveCommands(bool enabled) override;
@@ -145,6 +155,10 @@ public:
     bool IsPartShown(Part part) const override;
     int PartExtent(Part part) const override;
     EditorModeLayout EditorModeMetrics() const override;
+    ClientSize WindowSize() const override;
+    ClientSize ClientArea() const override;
+    void SetWindowSize(ClientSize size) override;
+    void SetStayOnTop(bool onTop) override;
     void ShowTextView(bool shown) override;
     void SetToolWindowFrame(bool tool) override;
     void EnableTextCommands(bool enabled) override;
@@ -153,9 +167,9 @@ public:
     void SetMemoFontSize(int points) override;
     void SetMemoWordWrap(bool wrap) override;
     void SetLabelFontSize(int points) override;
-    void SetLabelColours(COLORREF text, COLORREF panel) override;
-    COLORREF LabelTextColour() const { return anTInk_; }
-    COLORREF LabelPanelColour() const { return panel1Colour_; }
+    void SetLabelColours(TableColour text, TableColour panel) override;
+    COLORREF LabelTextColour() const { return labelInk_; }
+    COLORREF LabelPanelColour() const { return labelPanelColour_; }
 
     // What "Настройки..." and the toolbar's options button run.
     void SetOptionsCommand(std::function<void()> command) { optionsCommand_ = std::move(command); }
@@ -185,32 +199,35 @@ private:
     void Layout();
     void ApplyMemoFont();
     LRESULT LabelColours(HDC context) const;
-    void ApplyStoredGeometry();
+    // In SonveraMainLook.cpp.
+    void TakeLook(const ::Settings& look);
     POINT ClientPointOnScreen(int x, int y) const;
     bool IsToolBarButton(UINT button) const;
 
     TApplication& application_;
     const SettingsSource* settings_;
+    // What the window is made as; only while it is made.
+    const ::Settings* look_;
     HINSTANCE instance_;
     HWND window_ = nullptr;
-    HMENU menu1_ = nullptr;
+    HMENU menuBar_ = nullptr;
     HACCEL shortcuts_ = nullptr;
 
     UniqueGdiObject windowFont_;
-    UniqueGdiObject anTFont_;
-    UniqueGdiObject memoFont_;
+    UniqueGdiObject labelFont_;
+    UniqueGdiObject textFont_;
     HIMAGELIST toolBarImages_ = nullptr;
     HIMAGELIST disabledToolBarImages_ = nullptr;
 
-    HWND toolBar1_ = nullptr;
-    HWND winampCtrlPanel_ = nullptr;
-    HWND panel1_ = nullptr;
-    HWND anT_ = nullptr;
-    HWND memo2_ = nullptr;
+    HWND toolBar_ = nullptr;
+    HWND playerPanel_ = nullptr;
+    HWND labelPanel_ = nullptr;
+    HWND label_ = nullptr;
+    HWND textArea_ = nullptr;
     HWND statusBar_ = nullptr;
     HWND hints_ = nullptr;
     HWND statusHints_ = nullptr;
-    std::unique_ptr<AboutPanel> aboutMe_;
+    std::unique_ptr<AboutPanel> aboutPanel_;
     std::unique_ptr<ArtistInfoPanel> artistInfo_;
     std::unique_ptr<RefreshCycle> refresh_;
 
@@ -220,14 +237,14 @@ private:
     std::string statusHint_;
     std::string creationError_;
     bool showHint_ = true;
-    bool timer1Enabled_ = false;
-    UINT timer1Interval_ = 0;
-    std::string memoFace_;
-    int memoPoints_ = 0;
-    int panel1Height_ = MainWindowLayout::Panel1Height;
-    COLORREF anTInk_ = GetSysColor(COLOR_BTNTEXT);
-    COLORREF panel1Colour_ = GetSysColor(COLOR_BTNFACE);
-    UniqueGdiObject panel1Brush_{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
+    bool refreshTimerRunning_ = false;
+    UINT refreshTimerPeriod_ = 0;
+    std::string textFace_;
+    int textPoints_ = 0;
+    int labelPanelHeight_ = MainWindowLayout::Panel1Height;
+    COLORREF labelInk_ = GetSysColor(COLOR_BTNTEXT);
+    COLORREF labelPanelColour_ = GetSysColor(COLOR_BTNFACE);
+    UniqueGdiObject labelPanelBrush_{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
     std::function<void()> optionsCommand_;
     std::function<void()> closeHandler_;
 };

@@ -3,7 +3,9 @@
 #include "app/SonveraMain.h"
 
 #include "app/SonveraIds.h"
+#include "settings/Settings.h"
 #include "win/Fonts.h"
+#include "win/StayOnTop.h"
 
 #include <richedit.h>
 
@@ -16,18 +18,91 @@ namespace {
 // Room around the label's characters within its panel.
 constexpr int LabelMargin = 4;
 
+COLORREF ColourOf(TableColour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
 } // namespace
+
+void TSonveraMain::TakeLook(const ::Settings& look)
+{
+    RECT bounds = {};
+    GetWindowRect(window_, &bounds);
+    SetWindowPos(window_, nullptr, look.geometry.left.value_or(bounds.left), look.geometry.top.value_or(bounds.top),
+                 look.geometry.width, look.geometry.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const HWND parts[] = {toolBar_, statusBar_, labelPanel_, playerPanel_};
+    const bool shown[] = {look.ShowToolBar(), look.ShowStatusBar(), look.ShowAnT(), look.ControlWinamp()};
+    for (std::size_t part = 0; part < std::size(parts); ++part)
+        if (!shown[part])
+            ShowWindow(parts[part], SW_HIDE);
+    SetLabelColours(ColourTable[static_cast<std::size_t>(look.anTColor.foreground)],
+                    ColourTable[static_cast<std::size_t>(look.anTColor.background)]);
+    // Fits the label's panel to its size, and lays the window out.
+    SetLabelFontSize(look.AnTFontSize());
+    if (look.LengthIsWidth())
+        SetMemoWordWrap(false);
+    if (look.ampVer == PlayerGeneration::Winamp3)
+        EnablePlaylistCommands(false);
+    if (look.RefreshOnTimer())
+        SetTimer1Running(true);
+    if (look.OpenByShell()) {
+        ShowTextView(false);
+        SetToolWindowFrame(true);
+        EnableTextCommands(false);
+        const ClientSize client = EditorModeClientSize(EditorModeMetrics());
+        const ClientSize inside = ClientArea();
+        const ClientSize outside = WindowSize();
+        SetWindowSize({outside.width + client.width - inside.width, outside.height + client.height - inside.height});
+    }
+}
+
+void TSonveraMain::KeepGeometry(WindowGeometry& geometry, bool editorMode) const
+{
+    RECT bounds = {};
+    GetWindowRect(window_, &bounds);
+    geometry.left = bounds.left;
+    geometry.top = bounds.top;
+    if (!editorMode) {
+        geometry.width = bounds.right - bounds.left;
+        geometry.height = bounds.bottom - bounds.top;
+    }
+}
+
+ClientSize TSonveraMain::WindowSize() const
+{
+    RECT bounds = {};
+    GetWindowRect(window_, &bounds);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+ClientSize TSonveraMain::ClientArea() const
+{
+    RECT client = {};
+    GetClientRect(window_, &client);
+    return {client.right, client.bottom};
+}
+
+void TSonveraMain::SetWindowSize(ClientSize size)
+{
+    SetWindowPos(window_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TSonveraMain::SetStayOnTop(bool onTop)
+{
+    ::SetStayOnTop(window_, onTop);
+}
 
 void TSonveraMain::ShowPart(Part part, bool shown)
 {
-    const HWND parts[] = {toolBar1_, statusBar_, panel1_, winampCtrlPanel_};
+    const HWND parts[] = {toolBar_, statusBar_, labelPanel_, playerPanel_};
     ShowWindow(parts[static_cast<int>(part)], shown ? SW_SHOWNA : SW_HIDE);
     Layout();
 }
 
 bool TSonveraMain::IsPartShown(Part part) const
 {
-    const HWND parts[] = {toolBar1_, statusBar_, panel1_, winampCtrlPanel_};
+    const HWND parts[] = {toolBar_, statusBar_, labelPanel_, playerPanel_};
     return HasVisibleStyle(parts[static_cast<int>(part)]);
 }
 
@@ -36,7 +111,7 @@ int TSonveraMain::PartExtent(Part part) const
     switch (part) {
     case Part::ToolBar: return ToolBarHeight;
     case Part::StatusLine: return StatusBarHeight;
-    case Part::Label: return panel1Height_;
+    case Part::Label: return labelPanelHeight_;
     case Part::PlayerPanel: return WinampCtrlPanelWidth + SplitterWidth;
     }
     return 0;
@@ -45,7 +120,7 @@ int TSonveraMain::PartExtent(Part part) const
 EditorModeLayout TSonveraMain::EditorModeMetrics() const
 {
     EditorModeLayout layout{};
-    layout.toolBarControls = static_cast<int>(SendMessageA(toolBar1_, TB_BUTTONCOUNT, 0, 0));
+    layout.toolBarControls = static_cast<int>(SendMessageA(toolBar_, TB_BUTTONCOUNT, 0, 0));
     layout.toolBarButtonWidth = ToolBarButtonWidth;
     layout.toolBarBorderWidth = ToolBarBorderWidth;
     layout.toolBarHeight = ToolBarHeight;
@@ -55,14 +130,14 @@ EditorModeLayout TSonveraMain::EditorModeMetrics() const
     layout.statusLineShown = IsPartShown(Part::StatusLine);
     layout.statusLineHeight = StatusBarHeight;
     layout.labelShown = IsPartShown(Part::Label);
-    layout.labelHeight = panel1Height_;
+    layout.labelHeight = labelPanelHeight_;
     return layout;
 }
 
 void TSonveraMain::ShowTextView(bool shown)
 {
-    ShowWindow(memo2_, shown ? SW_SHOWNA : SW_HIDE);
-    SetMenu(window_, shown ? menu1_ : nullptr);
+    ShowWindow(textArea_, shown ? SW_SHOWNA : SW_HIDE);
+    SetMenu(window_, shown ? menuBar_ : nullptr);
     Layout();
 }
 
@@ -96,66 +171,66 @@ void TSonveraMain::SetMemoFontFace(const std::string& face)
     // No entry chosen: the text keeps its font.
     if (face.empty())
         return;
-    memoFace_ = face;
+    textFace_ = face;
     ApplyMemoFont();
 }
 
 void TSonveraMain::SetMemoFontSize(int points)
 {
-    memoPoints_ = points;
+    textPoints_ = points;
     ApplyMemoFont();
 }
 
 void TSonveraMain::ApplyMemoFont()
 {
-    UniqueGdiObject font = MakeFont(memoFace_, PointsToPixels(memoPoints_), FW_NORMAL);
-    SendMessageA(memo2_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    memoFont_ = std::move(font);
+    UniqueGdiObject font = MakeFont(textFace_, PointsToPixels(textPoints_), FW_NORMAL);
+    SendMessageA(textArea_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    textFont_ = std::move(font);
 }
 
 void TSonveraMain::SetMemoWordWrap(bool wrap)
 {
     // A line width of 1 twip is the rich edit's way of saying "no wrapping".
-    SendMessageA(memo2_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
-    SendMessageA(memo2_, EM_SETOPTIONS, wrap ? ECOOP_AND : ECOOP_OR,
+    SendMessageA(textArea_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
+    SendMessageA(textArea_, EM_SETOPTIONS, wrap ? ECOOP_AND : ECOOP_OR,
                  wrap ? ~static_cast<LPARAM>(ECO_AUTOHSCROLL) : ECO_AUTOHSCROLL);
-    const LONG_PTR style = GetWindowLongPtrA(memo2_, GWL_STYLE);
-    SetWindowLongPtrA(memo2_, GWL_STYLE, wrap ? style & ~static_cast<LONG_PTR>(WS_HSCROLL) : style | WS_HSCROLL);
-    SendMessageA(memo2_, EM_SHOWSCROLLBAR, SB_HORZ, wrap ? FALSE : TRUE);
-    SetWindowPos(memo2_, nullptr, 0, 0, 0, 0,
+    const LONG_PTR style = GetWindowLongPtrA(textArea_, GWL_STYLE);
+    SetWindowLongPtrA(textArea_, GWL_STYLE, wrap ? style & ~static_cast<LONG_PTR>(WS_HSCROLL) : style | WS_HSCROLL);
+    SendMessageA(textArea_, EM_SHOWSCROLLBAR, SB_HORZ, wrap ? FALSE : TRUE);
+    SetWindowPos(textArea_, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TSonveraMain::SetLabelFontSize(int points)
 {
     UniqueGdiObject font = MakeFont("Arial", PointsToPixels(points), FW_BOLD);
-    SendMessageA(anT_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    anTFont_ = std::move(font);
+    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    labelFont_ = std::move(font);
 
     // The panel fits the label's characters, and never shrinks below its designed height.
-    HDC context = GetDC(anT_);
-    HGDIOBJ old = SelectObject(context, anTFont_.get());
+    HDC context = GetDC(label_);
+    HGDIOBJ old = SelectObject(context, labelFont_.get());
     TEXTMETRICA metrics{};
     GetTextMetricsA(context, &metrics);
     SelectObject(context, old);
-    ReleaseDC(anT_, context);
-    panel1Height_ = std::max(Panel1Height, static_cast<int>(metrics.tmHeight) + LabelMargin);
+    ReleaseDC(label_, context);
+    labelPanelHeight_ = std::max(Panel1Height, static_cast<int>(metrics.tmHeight) + LabelMargin);
     Layout();
     FormResize(window_);
 }
 
-void TSonveraMain::SetLabelColours(COLORREF text, COLORREF panel)
+void TSonveraMain::SetLabelColours(TableColour text, TableColour panel)
 {
-    anTInk_ = text;
-    panel1Colour_ = panel;
-    panel1Brush_ = UniqueGdiObject(CreateSolidBrush(panel));
-    InvalidateRect(panel1_, nullptr, TRUE);
-    InvalidateRect(anT_, nullptr, TRUE);
+    labelInk_ = ColourOf(text);
+    labelPanelColour_ = ColourOf(panel);
+    labelPanelBrush_ = UniqueGdiObject(CreateSolidBrush(labelPanelColour_));
+    InvalidateRect(labelPanel_, nullptr, TRUE);
+    InvalidateRect(label_, nullptr, TRUE);
 }
 
 LRESULT TSonveraMain::LabelColours(HDC context) const
 {
-    SetTextColor(context, anTInk_);
-    SetBkColor(context, panel1Colour_);
-    return reinterpret_cast<LRESULT>(panel1Brush_.get());
+    SetTextColor(context, labelInk_);
+    SetBkColor(context, labelPanelColour_);
+    return reinterpret_cast<LRESULT>(labelPanelBrush_.get());
 }

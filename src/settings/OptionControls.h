@@ -7,7 +7,7 @@
 #include <span>
 
 // The controls of the options window, tab by tab, as data: the window makes
-// each from its row.
+// each from its row, and shows the settings value in them.
 
 enum class ControlKind {
     Frame,
@@ -36,9 +36,6 @@ struct OptionControl {
     int left, top, width, height;
     UINT caption;
     UINT hint;
-    // Check state, number or selected button as designed.
-    int initial;
-    bool enabled;
     int minimum;
     int maximum;
     int maxLength;

@@ -4,8 +4,13 @@
 #include "settings/MainWindowLook.h"
 #include "settings/OptionRules.h"
 #include "settings/OptionsIds.h"
+#include "settings/Settings.h"
+#include "settings/SettingsRules.h"
+#include "settings/SettingsTable.h"
 #include "settings/SpinField.h"
+#include "win/FontList.h"
 #include "win/Fonts.h"
+#include "win/StayOnTop.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 #include "win/WindowProcedure.h"
@@ -15,6 +20,7 @@
 
 #include <exception>
 #include <set>
+#include <string>
 #include <stdexcept>
 
 namespace {
@@ -29,7 +35,7 @@ constexpr char DefaultFontEntry[] = "Default";
 // A label that fits its text exactly may lose the last character's overhang.
 constexpr int LabelSlack = 2;
 
-std::string TextOf(HWND window)
+std::string WindowText(HWND window)
 {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<std::size_t>(std::max(GetWindowTextA(window, text.data(), static_cast<int>(text.size())), 0)));
@@ -87,7 +93,7 @@ HWND CreatePage(HWND parent, HINSTANCE instance, DLGPROC procedure, LPARAM param
 // of its own whatever the font's widths, start a new line instead.
 void DrawWrappingLabel(const DRAWITEMSTRUCT& item)
 {
-    std::string text = TextOf(item.hwndItem);
+    std::string text = WindowText(item.hwndItem);
     for (std::size_t run = text.find("  "); run != std::string::npos; run = text.find("  ", run)) {
         const std::size_t end = text.find_first_not_of(' ', run);
         text.replace(run, (end == std::string::npos ? text.size() : end) - run, "\r\n");
@@ -106,8 +112,8 @@ void DrawWrappingLabel(const DRAWITEMSTRUCT& item)
 
 } // namespace
 
-TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::function<void(TOptions&)>& formCreate)
-    : instance_(instance), mainWindow_(mainWindow)
+TOptions::TOptions(HINSTANCE instance, HWND owner, Settings& settings, MainWindowLook& mainWindow)
+    : instance_(instance), settings_(settings), mainWindow_(mainWindow)
 {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -126,7 +132,7 @@ TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::fu
     const int height = frame.bottom - frame.top;
     CreateWindowExA(WindowExStyle, ClassName, LoadResourceString(instance_, IDS_OptionsCaption).c_str(), WindowStyle,
                     (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                    width, height, mainWindow_.Window(), nullptr, instance_, this);
+                    width, height, owner, nullptr, instance_, this);
     if (!window_)
         throw std::runtime_error("Cannot create the options window");
     try {
@@ -135,8 +141,13 @@ TOptions::TOptions(HINSTANCE instance, MainWindowLook& mainWindow, const std::fu
         DestroyWindow(window_);
         throw;
     }
-    if (formCreate)
-        formCreate(*this);
+    // The widest text width the screen allows.
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    Spin(MaxMemoWidthId).SetRange(0, screenWidth);
+    Spin(MaxMemoWidthId).SetMaxLength(static_cast<int>(std::to_string(screenWidth).size()));
+    ShowSettings();
+    SetStayOnTop(window_, settings_.stayOnTop);
+    showing_ = false;
 }
 
 TOptions::~TOptions()
@@ -186,7 +197,6 @@ void TOptions::CreatePages()
         }
     }
     SelectTab(0);
-    creating_ = false;
 }
 
 void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize, bool startsGroup)
@@ -196,16 +206,13 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize,
     HWND control = nullptr;
     if (row.kind == ControlKind::SpinField) {
         auto spin = std::make_unique<SpinField>(page, row.id, bounds, row.minimum, row.maximum, row.maxLength,
-                                                [this, id = row.id] { SpinChanged(id); });
-        spin->SetValue(row.initial);
+                                                [this, id = row.id] { ControlChanged(id); });
         control = spin->Window();
         AddHint(spin->Edit(), row.hint);
         spins_[row.id] = std::move(spin);
     } else if (row.kind == ControlKind::ColourGrid) {
         anTColor_ = std::make_unique<ColourGrid>(page, row.id, bounds);
-        anTColor_->SetForegroundIndex(row.initial);
-        anTColor_->SetBackgroundIndex(row.initial);
-        anTColor_->onChange = [this] { AnTColorChange(anTColor_->Window()); };
+        anTColor_->onChange = [this] { ControlChanged(AnTColorId); };
         control = anTColor_->Window();
     } else if (row.kind == ControlKind::RadioGroup) {
         control = CreateWindowExA(0, "BUTTON", LoadResourceString(instance_, row.caption).c_str(),
@@ -222,10 +229,8 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize,
                 row.left + 8, top + 12 + gap + button * (ButtonHeight + gap), row.width - 12, ButtonHeight, page,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
             SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-            SendMessageA(radio, BM_SETCHECK, button == row.initial ? BST_CHECKED : BST_UNCHECKED, 0);
             controls_[id] = radio;
         }
-        ampVerIndex_ = row.initial;
     } else {
         const ControlClass controlClass = ClassOf(row.kind);
         const std::string caption = row.caption ? LoadResourceString(instance_, row.caption) : std::string();
@@ -245,14 +250,11 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize,
         if (!control)
             throw std::runtime_error("Cannot create a control of the options window");
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        if (row.kind == ControlKind::CheckBox)
-            SendMessageA(control, BM_SETCHECK, row.initial ? BST_CHECKED : BST_UNCHECKED, 0);
         if (row.kind == ControlKind::ArrowBox)
             SetWindowSubclass(control, ArrowBoxProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
         AddHint(control, row.hint);
     }
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    EnableWindow(control, row.enabled);
     if (row.id != NoOptionId)
         controls_[row.id] = control;
 }
@@ -320,68 +322,180 @@ LRESULT CALLBACK TOptions::ArrowBoxProcedure(HWND box, UINT message, WPARAM wPar
     }
     auto* self = reinterpret_cast<TOptions*>(owner);
     try {
-        if (GetDlgCtrlID(box) == SpecialLeftId)
-            self->SpecialLeftMouseDown(box, button);
-        else
-            self->SpecialRightMouseDown(box, button);
+        (void)button;
+        self->StepSpecialSymbol(GetDlgCtrlID(box) != SpecialLeftId);
     } catch (const std::exception& error) {
         ReportError(self->window_, error.what());
     }
     return 0;
 }
 
-void TOptions::OnCommand(UINT id, UINT code, HWND control)
+void TOptions::OnCommand(UINT id, UINT code, HWND)
 {
     if (id == FontBoxId) {
         if (code == CBN_DROPDOWN && !fontListFilled_)
             FillFontList();
         if (code == CBN_SELCHANGE)
-            FontBoxChange(control);
+            ControlChanged(FontBoxId);
+        return;
+    }
+    if (id == TextsPathId) {
+        if (code == EN_CHANGE)
+            ControlChanged(TextsPathId);
         return;
     }
     if (code != BN_CLICKED)
         return;
-    if (id == AmpVerFirstButtonId || id == AmpVerSecondButtonId) {
-        const int index = AmpVer();
-        if (index != ampVerIndex_) {
-            ampVerIndex_ = index;
-            AmpVerClick(Control(AmpVerId));
-        }
-        return;
-    }
-    RunClickHandler(static_cast<OptionId>(id));
+    if (id == BrowsePathId)
+        BrowsePathClick();
+    else if (id == AmpVerFirstButtonId || id == AmpVerSecondButtonId)
+        ControlChanged(AmpVerId);
+    else
+        ControlChanged(static_cast<OptionId>(id));
 }
 
-void TOptions::SpinChanged(OptionId id)
+void TOptions::ControlChanged(OptionId id)
 {
-    if (creating_)
+    if (showing_)
         return;
-    if (id == RefreshIntervalId)
-        RefreshIntervalChange(Control(id));
-    else if (id == MemoFontSizeId)
-        MemoFontSizeChange(Control(id));
-    else if (id == AnTFontSizeId)
-        AnTFontSizeChange(Control(id));
-}
-
-void TOptions::RunClickHandler(OptionId id)
-{
-    using Handler = void (TOptions::*)(HWND);
-    static const std::map<int, Handler> handlers{
-        {BrowsePathId, &TOptions::BrowsePathClick},       {RefreshOnTimerId, &TOptions::RefreshOnTimerClick},
-        {OpenByShellId, &TOptions::OpenByShellClick},     {ShowToolBarId, &TOptions::ShowToolBarClick},
-        {ShowStatusBarId, &TOptions::ShowStatusBarClick}, {LengthIsWidthId, &TOptions::LengthIsWidthClick},
-        {StayOnTopId, &TOptions::StayOnTopClick},         {ControlWinampId, &TOptions::ControlWinampClick},
-        {ShowAnTId, &TOptions::ShowAnTClick},             {ShowHintsId, &TOptions::ShowHintsClick},
+    const StoredSetting* stored = StoredSettingOf(id);
+    bool changed = false;
+    const auto setNumber = [&](int number) {
+        const std::optional<int> before = stored->number(settings_);
+        stored->setNumber(settings_, number);
+        changed = stored->number(settings_) != before;
     };
-    if (const auto found = handlers.find(id); found != handlers.end())
-        (this->*found->second)(Control(id));
+    const auto setText = [&](const std::string& text) {
+        changed = stored->text(settings_) != text;
+        stored->setText(settings_, text);
+    };
+    const auto checked = [this](OptionId box) { return SendMessageA(Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED; };
+    if (id == StayOnTopId) {
+        changed = settings_.stayOnTop != checked(id);
+        settings_.stayOnTop = checked(id);
+    } else if (!stored) {
+        return;
+    } else if (id == TextsPathId) {
+        setText(WindowText(Control(id)));
+    } else if (id == FontBoxId) {
+        setText(SelectedFont());
+    } else if (id == AmpVerId) {
+        setNumber(checked(AmpVerFirstButtonId) ? 0 : checked(AmpVerSecondButtonId) ? 1 : -1);
+    } else if (id == AnTColorId) {
+        setNumber(EncodeColourPair({anTColor_->ForegroundIndex(), anTColor_->BackgroundIndex()}));
+    } else if (spins_.contains(id)) {
+        setNumber(Spin(id).Value());
+    } else {
+        setNumber(checked(id) ? 1 : 0);
+    }
+    if (!changed)
+        return;
+    ApplySettingChange(settings_, id, &mainWindow_);
+    if (id == StayOnTopId)
+        SetStayOnTop(window_, settings_.stayOnTop);
+    // A rule may have changed other options, or which of them take input.
+    for (const OptionPage& page : OptionPages())
+        for (const OptionControl& row : page.controls)
+            if (row.id != id)
+                ShowControl(row);
+    if (id == OpenByShellId)
+        TakeFocusIfShown();
+}
+
+void TOptions::ShowSettings()
+{
+    for (const OptionPage& page : OptionPages())
+        for (const OptionControl& row : page.controls)
+            ShowControl(row);
+}
+
+void TOptions::ShowControl(const OptionControl& row)
+{
+    if (row.id == NoOptionId)
+        return;
+    const bool wasShowing = showing_;
+    showing_ = true;
+    HWND control = Control(row.id);
+    const StoredSetting* stored = StoredSettingOf(row.id);
+    const auto check = [](HWND box, bool on) { SendMessageA(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); };
+    switch (row.kind) {
+    case ControlKind::CheckBox:
+        check(control, row.id == StayOnTopId ? settings_.stayOnTop : stored->number(settings_).value_or(0) != 0);
+        break;
+    case ControlKind::SpinField:
+        // The label's size field shows the size the label has, forced in external-editor mode.
+        Spin(row.id).SetValue(row.id == AnTFontSizeId ? settings_.AnTFontSize() : stored->number(settings_).value_or(0));
+        break;
+    case ControlKind::TextField:
+        if (WindowText(control) != settings_.textsPath)
+            SetWindowTextA(control, settings_.textsPath.c_str());
+        break;
+    case ControlKind::RadioGroup:
+        check(Control(AmpVerFirstButtonId), settings_.ampVer == PlayerGeneration::Winamp2);
+        check(Control(AmpVerSecondButtonId), settings_.ampVer == PlayerGeneration::Winamp3);
+        break;
+    case ControlKind::SymbolBox:
+        SetWindowTextA(control, settings_.SpecialSym().c_str());
+        break;
+    case ControlKind::ColourGrid:
+        anTColor_->SetForegroundIndex(settings_.anTColor.foreground);
+        anTColor_->SetBackgroundIndex(settings_.anTColor.background);
+        break;
+    case ControlKind::FontList:
+        if (SelectedFont() != settings_.fontBox) {
+            // Until the list is first dropped down it holds the chosen entry only.
+            if (!fontListFilled_) {
+                SendMessageA(control, CB_RESETCONTENT, 0, 0);
+                if (!settings_.fontBox.empty())
+                    SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(settings_.fontBox.c_str()));
+            }
+            const LRESULT index = SendMessageA(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(settings_.fontBox.c_str()));
+            SendMessageA(control, CB_SETCURSEL, settings_.fontBox.empty() ? static_cast<WPARAM>(-1) : index, 0);
+        }
+        break;
+    default:
+        break;
+    }
+    EnableWindow(control, settings_.IsEnabled(row.id));
+    showing_ = wasShowing;
+}
+
+void TOptions::BrowsePathClick()
+{
+    // While the browser is open, neither of the program's windows takes input.
+    HWND owner = GetWindow(window_, GW_OWNER);
+    const bool ownerWasEnabled = EnableWindow(owner, FALSE) == FALSE;
+    const std::optional<std::string> folder =
+        browseForFolder ? browseForFolder(window_, LoadResourceString(instance_, IDS_BrowseTitle)) : std::nullopt;
+    EnableWindow(owner, ownerWasEnabled);
+    if (!folder)
+        return;
+    // The field's change takes the folder into the value.
+    SetWindowTextA(Control(TextsPathId), (folder->ends_with('\\') ? *folder : *folder + '\\').c_str());
+}
+
+void TOptions::StepSpecialSymbol(bool forward)
+{
+    const int position = settings_.specialSymPosition;
+    settings_.specialSymPosition = forward ? StepSpecialSymbolForward(position) : StepSpecialSymbolBack(position);
+    SetWindowTextA(Control(SpecialSymId), settings_.SpecialSym().c_str());
+}
+
+void TOptions::TakeFocusIfShown() const
+{
+    // Changing the main window's frame may have taken the focus from here.
+    if (!IsWindowVisible(window_))
+        return;
+    SetForegroundWindow(window_);
+    SetFocus(Control(OpenByShellId));
 }
 
 void TOptions::ShowOnFirstTab()
 {
     if (!fontListFilled_)
         FillFontList();
+    ShowSettings();
     SelectTab(0);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
@@ -424,160 +538,20 @@ void TOptions::SelectTab(int index)
         ShowWindow(pages_[page], static_cast<int>(page) == index ? SW_SHOW : SW_HIDE);
 }
 
-void TOptions::SetChecked(OptionId id, bool checked)
-{
-    HWND box = Control(id);
-    if (IsChecked(id) == checked)
-        return;
-    SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    RunClickHandler(id);
-}
-
-bool TOptions::IsChecked(OptionId id) const
-{
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-bool TOptions::IsEnabled(OptionId id) const
-{
-    return IsWindowEnabled(Control(id)) != FALSE;
-}
-
-void TOptions::EnableControl(OptionId id, bool enabled)
-{
-    EnableWindow(Control(id), enabled);
-}
-
-void TOptions::SetTextsPath(const std::string& path)
-{
-    SetWindowTextA(Control(TextsPathId), path.c_str());
-}
-
-void TOptions::SetAmpVer(int index)
-{
-    SendMessageA(Control(AmpVerFirstButtonId), BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageA(Control(AmpVerSecondButtonId), BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-    const int selected = AmpVer();
-    if (selected == ampVerIndex_)
-        return;
-    ampVerIndex_ = selected;
-    if (selected >= 0)
-        AmpVerClick(Control(AmpVerId));
-}
-
-void TOptions::SetSpecialSymPosition(int position)
-{
-    if (position < 1 || position > static_cast<int>(SpecialSymbols.size()))
-        return;
-    specialPosition_ = position;
-    const char shown[2] = {SpecialSymbolAt(position), '\0'};
-    SetWindowTextA(Control(SpecialSymId), shown);
-}
-
-namespace {
-
-int CALLBACK CollectFontName(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM found)
-{
-    // Faces for vertical writing carry an "@" and are no choice for a text.
-    if (font->lfFaceName[0] != '@')
-        reinterpret_cast<std::set<std::string>*>(found)->insert(font->lfFaceName);
-    return 1;
-}
-
-// The installed screen fonts' names, or with `face` only the installed face of
-// that name whatever its letter case, as the system spells it.
-std::set<std::string> ScreenFonts(const std::string& face = {})
-{
-    std::set<std::string> names;
-    HDC screen = GetDC(nullptr);
-    LOGFONTA wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    face.copy(wanted.lfFaceName, sizeof wanted.lfFaceName - 1);
-    EnumFontFamiliesExA(screen, &wanted, CollectFontName, reinterpret_cast<LPARAM>(&names), 0);
-    ReleaseDC(nullptr, screen);
-    return names;
-}
-
-} // namespace
-
 void TOptions::FillFontList()
 {
-    const std::string selected = FontBox();
     HWND list = Control(FontBoxId);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    std::set<std::string> names = ScreenFonts();
+    std::set<std::string> names = ScreenFontNames();
     names.insert(DefaultFontEntry);
     for (const std::string& name : names)
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     fontListFilled_ = true;
-    if (!selected.empty())
-        SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(selected.c_str()));
+    if (!settings_.fontBox.empty())
+        SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(settings_.fontBox.c_str()));
 }
 
-bool TOptions::SelectFont(const std::string& name)
-{
-    HWND list = Control(FontBoxId);
-    if (!fontListFilled_) {
-        // Until the list is first shown it holds the chosen entry only: asking
-        // for one face is much quicker than listing them all at start-up.
-        SendMessageA(list, CB_RESETCONTENT, 0, 0);
-        std::set<std::string> found = lstrcmpiA(name.c_str(), DefaultFontEntry) == 0
-                                          ? std::set<std::string>{DefaultFontEntry}
-                                          : ScreenFonts(name);
-        if (!name.empty() && found.size() == 1)
-            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.begin()->c_str()));
-    }
-    const LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(list, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
-    return index != CB_ERR;
-}
-
-std::string TOptions::TextsPath() const
-{
-    return TextOf(Control(TextsPathId));
-}
-
-int TOptions::AmpVer() const
-{
-    if (SendMessageA(Control(AmpVerFirstButtonId), BM_GETCHECK, 0, 0) == BST_CHECKED)
-        return 0;
-    if (SendMessageA(Control(AmpVerSecondButtonId), BM_GETCHECK, 0, 0) == BST_CHECKED)
-        return 1;
-    return -1;
-}
-
-std::string TOptions::SpecialSym() const
-{
-    return TextOf(Control(SpecialSymId));
-}
-
-int TOptions::RefreshInterval() const
-{
-    return Spin(RefreshIntervalId).Value();
-}
-
-int TOptions::MinMemoWidth() const
-{
-    return Spin(MinMemoWidthId).Value();
-}
-
-int TOptions::MaxMemoWidth() const
-{
-    return Spin(MaxMemoWidthId).Value();
-}
-
-int TOptions::AnTFontSize() const
-{
-    return Spin(AnTFontSizeId).Value();
-}
-
-int TOptions::MemoFontSize() const
-{
-    return Spin(MemoFontSizeId).Value();
-}
-
-std::string TOptions::FontBox() const
+std::string TOptions::SelectedFont() const
 {
     HWND list = Control(FontBoxId);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);

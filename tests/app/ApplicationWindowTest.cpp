@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, TheProgramMinimisesAndRestoresThroughTheApplicationWindow
 TEST(ApplicationWindow, EndsTheMessageLoopWhenTheMainWindowCloses)
 {
     ScratchMachineHive hive;
-    FixedSettings settings;
+    Settings settings;
     TApplication application(GetModuleHandleA(nullptr));
     {
         TSonveraMain window(application, settings);

@@ -2,7 +2,7 @@
 
 #include "app/ApplicationWindow.h"
 #include "app/SonveraMain.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/ScratchRegistry.h"
 #include "support/ScriptedMessageBoxes.h"
 
@@ -58,7 +58,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     ScratchMachineHive hive;
     ScriptedMessageBoxes boxes;
-    FixedSettings settings;
+    Settings settings;
     std::unique_ptr<TApplication> application;
     std::unique_ptr<WatchedMain> main;
 

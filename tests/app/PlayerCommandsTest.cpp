@@ -95,10 +95,10 @@ TEST_F(PlayerCommandsTest, MenuItemsWorkWithThePanelHiddenAndItsButtonsDisabledB
 TEST_F(PlayerCommandsTest, TheNextCommandLooksForThePlayerGenerationSetThen)
 {
     WatchedMain& window = CreateMain();
-    settings.ampVer = 1;
+    settings.ampVer = PlayerGeneration::Winamp3;
     window.PerformMenuClick(ID_MenuWinampPlay);
     EXPECT_THAT(player->NewMessages(), IsEmpty());
-    settings.ampVer = 0;
+    settings.ampVer = PlayerGeneration::Winamp2;
     window.PerformMenuClick(ID_MenuWinampPlay);
     EXPECT_THAT(player->NewMessages(), ElementsAreArray(KeyPress("main", 'X')));
 }

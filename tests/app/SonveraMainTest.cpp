@@ -165,81 +165,27 @@ TEST_F(MainWindowTest, TextAreaTakesTextsBeyondTheRichEditDefaultAndStaysEditabl
     EXPECT_EQ(GetWindowTextLengthA(window.Memo2()), static_cast<int>(text.size()) + 1);
 }
 
-TEST_F(MainWindowTest, TakesItsGeometryFromTheSettingsKey)
+TEST_F(MainWindowTest, IsMadeWithTheGeometryOfItsSettings)
 {
     // Where the window system puts a window of its own choice.
     const RECT chosen = WindowBounds(CreateMain().Window());
-    main.reset();
-
-    struct Value {
-        const char* name;
-        DWORD type;
-        std::string data;
+    const struct {
+        WindowGeometry geometry;
+        LONG left, top;
+    } cases[] = {
+        {{40, 50, 420, 380}, 40, 50},
+        {{37, std::nullopt, 200, 300}, 37, chosen.top},
+        {{std::nullopt, 61, 200, 333}, chosen.left, 61},
     };
-    const auto dword = [](const char* name, DWORD value) {
-        return Value{name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
-    };
-    struct Case {
-        const char* what;
-        std::vector<Value> stored;
-        std::optional<LONG> left;
-        std::optional<LONG> top;
-        LONG width;
-        LONG height;
-        const char* error;
-    };
-    const Case cases[] = {
-        {"nothing stored", {}, std::nullopt, std::nullopt, 200, 300, nullptr},
-        {"all four", {dword("Left", 40), dword("Top", 50), dword("Width", 420), dword("Height", 380)}, 40, 50, 420, 380,
-         nullptr},
-        {"Left without Top", {dword("Left", 37)}, 37, std::nullopt, 200, 300, nullptr},
-        {"Top without Left", {dword("Top", 61), dword("Height", 333)}, std::nullopt, 61, 200, 333, nullptr},
-        {"Top stored as a short string",
-         {dword("Left", 40), {"Top", REG_SZ, std::string("50\0", 3)}, dword("Height", 400), dword("Width", 420)},
-         40,
-         std::nullopt,
-         200,
-         300,
-         "Invalid data type for 'Top'"},
-        {"Width stored as eight bytes",
-         {dword("Height", 400), {"Width", REG_BINARY, std::string(8, '\1')}},
-         std::nullopt,
-         std::nullopt,
-         200,
-         400,
-         "Failed to get data for 'Width'"},
-        {"Height stored as a long string",
-         {{"Height", REG_SZ, std::string("four hundred\0", 13)}, dword("Width", 420)},
-         std::nullopt,
-         std::nullopt,
-         200,
-         300,
-         "Failed to get data for 'Height'"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        hive.Clear();
-        boxes.shown.clear();
-        for (const Value& value : c.stored)
-            hive.SetBinary(SettingsKeyPath, value.name, value.type, value.data);
-
+    for (const auto& c : cases) {
+        settings.geometry = c.geometry;
         const RECT bounds = WindowBounds(CreateMain().Window());
-        EXPECT_EQ(bounds.left, c.left.value_or(chosen.left));
-        EXPECT_EQ(bounds.top, c.top.value_or(chosen.top));
-        EXPECT_EQ(Width(bounds), c.width);
-        EXPECT_EQ(Height(bounds), c.height);
-        EXPECT_TRUE(hive.KeyExists(SettingsKeyPath));
-        // The title comes before the geometry and stays when the geometry fails.
+        EXPECT_EQ(bounds.left, c.left);
+        EXPECT_EQ(bounds.top, c.top);
+        EXPECT_EQ(Width(bounds), c.geometry.width);
+        EXPECT_EQ(Height(bounds), c.geometry.height);
         EXPECT_EQ(WindowTextOf(main->Window()), Cp1251(L"Слушай и читай!"));
-        if (c.error) {
-            ASSERT_EQ(boxes.shown.size(), 1u);
-            EXPECT_EQ(boxes.shown[0].text, c.error);
-            EXPECT_EQ(boxes.shown[0].caption, "Winamp Sonvera");
-            EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-        } else {
-            EXPECT_THAT(boxes.shown, IsEmpty());
-        }
-        main.reset();
+        EXPECT_FALSE(IsWindowVisible(main->Window())) << "shown by the program once it is whole";
     }
 }
 

@@ -4,7 +4,7 @@
 #include "bench/BenchTiming.h"
 #include "editing/MemoTidying.h"
 #include "editing/WidthFitting.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 
@@ -147,7 +147,7 @@ int main()
     ScratchFolder folder;
     folder.MakeFile(L"long.txt", longText);
     const std::string longFile = folder.AnsiPath() + "long.txt";
-    FixedSettings settings;
+    Settings settings;
     settings.maxMemoWidth = 2000;
     std::vector<double> fitTimes;
     {

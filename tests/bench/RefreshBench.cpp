@@ -9,7 +9,7 @@
 #include "editing/TextSaving.h"
 #include "lookup/TextSearch.h"
 #include "player/NowPlaying.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchRegistry.h"
 #include "win/FileText.h"
@@ -61,7 +61,7 @@ int main()
     HWND player = CreateWindowA("Winamp v1.x", "50. Artist - Needle in the Haystack - Winamp", WS_POPUP, 0, 0, 10, 10,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 
-    FixedSettings settings;
+    Settings settings;
     settings.textsPath = library.AnsiPath();
     TApplication application(GetModuleHandleA(nullptr));
     TSonveraMain main(application, settings);

@@ -4,7 +4,7 @@
 #include "bench/BenchTiming.h"
 #include "editing/SongTextView.h"
 #include "editing/TextSaving.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "win/UniqueHandle.h"
@@ -25,7 +25,7 @@ constexpr int Rounds = 101;
 // A song text window with no more than saving needs: a hidden rich edit.
 class BenchView final : public SongTextView {
 public:
-    explicit BenchView(const FixedSettings& settings) : settings_(settings)
+    explicit BenchView(const ::Settings& settings) : settings_(settings)
     {
         LoadLibraryA("riched20.dll");
         memo_ = CreateWindowExA(0, "RichEdit20A", "", WS_POPUP | ES_MULTILINE, 0, 0, 400, 400, nullptr, nullptr,
@@ -46,7 +46,7 @@ public:
     void SetStatusHint(const std::string&) override {}
 
 private:
-    const FixedSettings& settings_;
+    const ::Settings& settings_;
     HWND memo_ = nullptr;
     std::string status_ = "-";
 };
@@ -76,7 +76,7 @@ void FlushedWrite(const std::string& path, const std::string& bytes)
 int main()
 {
     ScratchFolder scratch;
-    FixedSettings settings;
+    Settings settings;
     settings.textsPath = scratch.AnsiPath();
     BenchView view(settings);
 

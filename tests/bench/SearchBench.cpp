@@ -6,7 +6,7 @@
 #include "lookup/Ranking.h"
 #include "lookup/TextSearch.h"
 #include "player/NowPlaying.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/ScratchFolder.h"
 
 #include <windows.h>
@@ -81,7 +81,7 @@ int main()
     const NowPlayingSong song{"Artist", "Needle in the Haystack"};
     std::size_t found = 0;
     const auto searchIn = [&](const ScratchFolder& library) {
-        FixedSettings settings;
+        Settings settings;
         settings.textsPath = library.AnsiPath();
         return [&found, &song, settings] {
             CandidateList candidates;

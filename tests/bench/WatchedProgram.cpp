@@ -88,13 +88,22 @@ WatchedProgram::~WatchedProgram()
     }
 }
 
-double WatchedProgram::WaitForText(const std::string& text, double seconds) const
+double WatchedProgram::WaitForText(const std::string& text, double seconds, StartPhases* phases) const
 {
+    StartPhases seen;
     for (const double called = Seconds(); process_ && Seconds() - called < seconds;) {
         HWND window = FindWindowA(windowClass_, nullptr);
+        if (window && seen.windowMade < 0)
+            seen.windowMade = Seconds() - start_;
+        if (window && seen.windowShown < 0 && IsWindowVisible(window))
+            seen.windowShown = Seconds() - start_;
         HWND edit = window ? FindWindowExA(window, nullptr, "RichEdit20A", nullptr) : nullptr;
-        if (edit && IsWindowVisible(window) && TextOf(edit).starts_with(text))
-            return Seconds() - start_;
+        if (edit && IsWindowVisible(window) && TextOf(edit).starts_with(text)) {
+            seen.textShown = Seconds() - start_;
+            if (phases)
+                *phases = seen;
+            return seen.textShown;
+        }
         Sleep(1);
     }
     return -1;

@@ -38,6 +38,14 @@ private:
     HWND window_ = nullptr;
 };
 
+// Seconds from the process's start until its window of the watched class
+// exists, until it is shown, and until its text area shows the text.
+struct StartPhases {
+    double windowMade = -1;
+    double windowShown = -1;
+    double textShown = -1;
+};
+
 // A program started with `arguments` whose window of `windowClass` holds a
 // rich edit; closed when the object goes.
 class WatchedProgram {
@@ -49,7 +57,7 @@ public:
 
     // Waits up to `seconds` from now until the window is shown and its text
     // area starts with `text`; the seconds since the process's start, or -1.
-    double WaitForText(const std::string& text, double seconds) const;
+    double WaitForText(const std::string& text, double seconds, StartPhases* phases = nullptr) const;
     // The process's working set in KB.
     double WorkingSetKb() const;
     // The processor time the process has used, kernel and user, in seconds.

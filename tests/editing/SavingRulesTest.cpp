@@ -1,6 +1,6 @@
 #include "editing/SavingRules.h"
 #include "player/NowPlaying.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,9 @@ TEST(SavingRulesTest, ANewTextsPathAndItsStatusLineFollowTheSongAndStayInsideThe
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        FixedSettings settings;
+        Settings settings;
         settings.textsPath = c.textsPath;
-        settings.specialSym = c.specialSym;
+        settings.specialSymPosition = static_cast<int>(SpecialSymbols.find(c.specialSym[0])) + 1;
         const std::string file = NewTextFileOf(NowPlayingSong{c.artist, c.title}, settings);
         EXPECT_EQ(file, c.file);
         EXPECT_EQ(StatusTextOf(file, settings.textsPath), c.statusText);

@@ -1,6 +1,6 @@
 #include "editing/EditingWindows.h"
 #include "editing/WidthFitting.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -21,7 +21,7 @@ class WidthFittingTest : public ::testing::Test {
 protected:
     EditingWindows windows;
     ScratchFolder folder;
-    FixedSettings settings;
+    Settings settings;
     ScriptedMessageBoxes boxes;
 
     std::string File(const std::string& contents)
@@ -83,7 +83,7 @@ TEST_F(WidthFittingTest, FitsTheClientWidthToTheWidestLine)
         SetCaption(caption);
         ArrangeWindows();
         settings.useAnTWidth = c.useAnTWidth;
-        settings.useAnTWidthEnabled = c.useAnTWidthEnabled;
+        settings.Enable(UseAnTWidthId, c.useAnTWidthEnabled);
         settings.minMemoWidth = c.minimum;
         settings.maxMemoWidth = c.maximum;
 
@@ -176,7 +176,7 @@ TEST_F(WidthFittingTest, MissWithoutTextFitsTheArtistAndTitleLine)
         SetWindowPos(windows.Main(), nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         const int before = ClientWidth(windows.Main());
         settings.useAnTWidth = c.useAnTWidth;
-        settings.useAnTWidthEnabled = c.useAnTWidthEnabled;
+        settings.Enable(UseAnTWidthId, c.useAnTWidthEnabled);
         settings.minMemoWidth = c.minimum;
         settings.maxMemoWidth = c.maximum;
         FitWidthToArtistAndTitle(windows.Main(), windows.Label(), settings);
@@ -206,9 +206,9 @@ TEST_F(WidthFittingTest, AnyMissShrinksTheWindowToTheLowerBound)
         SCOPED_TRACE(c.name);
         SetWindowPos(windows.Main(), nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         settings.lengthIsWidth = c.lengthIsWidth;
-        settings.lengthIsWidthEnabled = c.lengthIsWidthEnabled;
+        settings.Enable(LengthIsWidthId, c.lengthIsWidthEnabled);
         settings.useAnTWidth = c.useAnTWidth;
-        settings.useAnTWidthEnabled = c.useAnTWidthEnabled;
+        settings.Enable(UseAnTWidthId, c.useAnTWidthEnabled);
         ShrinkToMinimumWidth(windows.Main(), settings);
         EXPECT_EQ(OuterWidth(windows.Main()), c.shrinks ? 300 : 640);
         EXPECT_EQ(OuterHeight(windows.Main()), 480);

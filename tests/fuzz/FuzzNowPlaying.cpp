@@ -4,7 +4,7 @@
 // 1..254 characters.
 #include "player/NowPlaying.h"
 #include "player/ScrollingTitle.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    FixedSettings settings;
-    settings.ampVer = data[0] & 1;
+    Settings settings;
+    settings.ampVer = static_cast<PlayerGeneration>(data[0] & 1);
     const std::string title(reinterpret_cast<const char*>(data + 1), size - 1);
     // What a 256-byte window-text buffer holds of it.
     char buffer[256] = {};

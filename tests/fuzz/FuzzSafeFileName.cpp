@@ -1,21 +1,31 @@
 // Any text and any special-symbol setting: the safe form keeps the length and
 // holds no character that a file name cannot hold.
 #include "lookup/SafeFileName.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+namespace {
+
+// Any text as the special symbol, whatever the settings' own rules allow.
+struct AnySymbol : Settings {
+    std::string symbol;
+    std::string SpecialSym() const override { return symbol; }
+};
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
         return 0;
-    FixedSettings settings;
+    AnySymbol settings;
     const std::size_t symbolLength = data[0] % 3;
     if (size < 1 + symbolLength)
         return 0;
-    settings.specialSym.assign(reinterpret_cast<const char*>(data + 1), symbolLength);
+    settings.symbol.assign(reinterpret_cast<const char*>(data + 1), symbolLength);
     const std::string text(reinterpret_cast<const char*>(data + 1 + symbolLength), size - 1 - symbolLength);
 
     const std::string safe = MakeSafeFileName(text, settings);

@@ -81,13 +81,13 @@ TEST_F(RefreshCycleTest, EachMissIsReportedOnceAndLeavesItsState)
     EXPECT_EQ(texts.Read(L"Up_Down\\Why_ No..txt"), "typed");
 
     // No player (none of the generation asked for), once, until it is back.
-    settings.ampVer = 1;
+    settings.ampVer = PlayerGeneration::Winamp3;
     Tick();
     Tick();
     EXPECT_EQ(BoxTexts().back(), Cp1251(L"Winamp не запущен!"));
     EXPECT_EQ(main->Refresh().LastPlayerTitle(), "NoAmp");
     EXPECT_EQ(boxes.shown.size(), 3u);
-    settings.ampVer = 0;
+    settings.ampVer = PlayerGeneration::Winamp2;
     Tick();
     EXPECT_EQ(main->StatusText(), Cp1251(L"\\Up_Down\\Why_ No..txt"));
     EXPECT_EQ(Shown(), "typed");
@@ -151,7 +151,7 @@ TEST_F(RefreshCycleTest, TheBestTextComesFirstTheNextCommandShowsTheOthersAndEdi
 TEST_F(RefreshCycleTest, APlayerThatClosedDuringTheSaveQuestionCountsAsNotRunning)
 {
     // A player of the other generation, in this process, so that it can go.
-    settings.ampVer = 1;
+    settings.ampVer = PlayerGeneration::Winamp3;
     settings.autoSave = false;
     WNDCLASSA playerClass{};
     playerClass.lpfnWndProc = DefWindowProcA;

@@ -1,11 +1,21 @@
 #include "lookup/SafeFileName.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Any text as the special symbol, whatever the settings' own rules allow.
+struct AnySymbol : Settings {
+    std::string symbol;
+    std::string SpecialSym() const override { return symbol; }
+};
+
+} // namespace
+
 TEST(MakeSafeFileName, ReplacesEveryForbiddenCharacterAndKeepsTheLength)
 {
-    FixedSettings settings;
+    Settings settings;
     EXPECT_EQ(MakeSafeFileName("a:b*c/d\\e<f>g?h|i\"j", settings), "a_b_c_d_e_f_g_h_i_j");
     EXPECT_EQ(MakeSafeFileName("What?", settings), "What_");
     EXPECT_EQ(MakeSafeFileName("", settings), "");
@@ -16,19 +26,19 @@ TEST(MakeSafeFileName, ReplacesEveryForbiddenCharacterAndKeepsTheLength)
 
 TEST(MakeSafeFileName, ReadsTheSpecialSymbolAtEachCall)
 {
-    FixedSettings settings;
-    settings.specialSym = "#";
+    AnySymbol settings;
+    settings.symbol = "#";
     EXPECT_EQ(MakeSafeFileName("AC/DC", settings), "AC#DC");
-    settings.specialSym = "-x";
+    settings.symbol = "-x";
     EXPECT_EQ(MakeSafeFileName("AC/DC", settings), "AC-DC");
 }
 
 TEST(MakeSafeFileName, NeverPutsAnImpossibleCharacterInAName)
 {
-    FixedSettings settings;
+    AnySymbol settings;
     for (const std::string& bad : {std::string(), std::string("*"), std::string("?"), std::string("\\"),
                                   std::string(1, '\0'), std::string("\t")}) {
-        settings.specialSym = bad;
+        settings.symbol = bad;
         EXPECT_EQ(MakeSafeFileName("a*b?c", settings), "a_b_c");
     }
 }

@@ -1,7 +1,7 @@
 #include "lookup/Ranking.h"
 #include "lookup/TextSearch.h"
 #include "player/NowPlaying.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 
@@ -21,7 +21,7 @@ namespace {
 class TextSearchTest : public ::testing::Test {
 protected:
     ScratchFolder texts;
-    FixedSettings settings;
+    Settings settings;
 
     void SetUp() override { settings.textsPath = texts.AnsiPath(); }
 
@@ -117,7 +117,7 @@ TEST_F(TextSearchTest, ForbiddenCharactersMatchOnlyTheSpecialSymbol)
     EXPECT_THAT(found, UnorderedElementsAreArray(Paths({L"AC_DC\\What_.txt", L"AC_DC\\what_ (live).txt"})));
     EXPECT_EQ(FileNameOf(found[BestCandidate(found, "What?")]), "What_.txt");
 
-    settings.specialSym = "#";
+    settings.specialSymPosition = static_cast<int>(SpecialSymbols.find('#')) + 1;
     EXPECT_THAT(Search(L"AC/DC", L"What?"), ElementsAre(Paths({L"AC#DC\\What#.txt"})[0]));
 }
 

@@ -1,6 +1,6 @@
 #include "player/NowPlaying.h"
 #include "player/ScrollingTitle.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ struct TitleCase {
 
 NowPlayingSong Parse(int ampVer, std::string_view title)
 {
-    FixedSettings settings;
-    settings.ampVer = ampVer;
+    Settings settings;
+    settings.ampVer = static_cast<PlayerGeneration>(ampVer);
     NowPlayingSong song;
     ParseNowPlaying(title, settings, song);
     return song;
@@ -73,7 +73,7 @@ TEST(ParseNowPlaying, ReadsBothPlayerGenerations)
 
 TEST(ParseNowPlaying, LeavesTheArtistAloneWithoutTheClosingPart)
 {
-    FixedSettings settings;
+    Settings settings;
     NowPlayingSong song{"kept", "old"};
     ParseNowPlaying("7. Title - Winamp", settings, song);
     EXPECT_EQ(song.SongArtist, "kept");
@@ -86,12 +86,12 @@ TEST(ParseNowPlaying, LeavesTheArtistAloneWithoutTheClosingPart)
 
 TEST(ParseNowPlaying, SwitchingTheGenerationChangesTheVeryNextParse)
 {
-    FixedSettings settings;
+    Settings settings;
     const std::string title = "3. Artist - Title (a) (b)";
     NowPlayingSong song;
     ParseNowPlaying(title, settings, song);
     EXPECT_EQ(song.SongTitle, "Artist");
-    settings.ampVer = 1;
+    settings.ampVer = PlayerGeneration::Winamp3;
     song = {};
     ParseNowPlaying(title, settings, song);
     EXPECT_EQ(song.SongArtist, "Artist");

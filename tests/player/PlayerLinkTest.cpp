@@ -1,6 +1,6 @@
 #include "player/NowPlaying.h"
 #include "player/PlayerLink.h"
-#include "settings/SettingsSource.h"
+#include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
@@ -29,7 +29,7 @@ bool MakeForeground(HWND window)
 
 // Settings whose `AmpVer` answers with the next value of a script at every
 // read, standing for a user who switches the generation in between.
-class ScriptedAmpVer : public FixedSettings {
+class ScriptedAmpVer : public Settings {
 public:
     explicit ScriptedAmpVer(std::vector<int> answers) : answers_(std::move(answers)) {}
     int AmpVer() const override { return answers_[std::min(next_++, answers_.size() - 1)]; }
@@ -91,8 +91,8 @@ TEST_F(PlayerLinkTest, EachCommandPostsItsKeyPressToTheWindowOfTheChosenGenerati
     for (const int ampVer : {0, 1}) {
         SCOPED_TRACE("AmpVer " + std::to_string(ampVer));
         SimPlayerProcess player(scratch, ampVer == 0 ? std::vector<std::string>{} : std::vector<std::string>{"--studio"});
-        FixedSettings settings;
-        settings.ampVer = ampVer;
+        Settings settings;
+        settings.ampVer = static_cast<PlayerGeneration>(ampVer);
         ASSERT_EQ(FindPlayerWindow(settings), player.MainWindow());
 
         for (const Command& command : Commands) {
@@ -122,7 +122,7 @@ TEST_F(PlayerLinkTest, AddTakesOnlyAnEditorWithTheExactClassAndTitleButFrontsThe
             ASSERT_TRUE(MakeForeground(player.Editor()));
         }
 
-        WinampAddClick(FixedSettings{});
+        WinampAddClick(Settings{});
 
         EXPECT_TRUE(player.NewMessages().empty());
         EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == player.MainWindow(); }));
@@ -136,8 +136,8 @@ TEST_F(PlayerLinkTest, WithoutAPlayerOfTheChosenGenerationNothingHappens)
         SCOPED_TRACE("AmpVer " + std::to_string(ampVer));
         SimPlayerProcess other(scratch, ampVer == 0 ? std::vector<std::string>{"--studio", "--no-playlist-editor"}
                                              : std::vector<std::string>{"--no-playlist-editor"});
-        FixedSettings settings;
-        settings.ampVer = ampVer;
+        Settings settings;
+        settings.ampVer = static_cast<PlayerGeneration>(ampVer);
         ASSERT_EQ(FindPlayerWindow(settings), nullptr);
         ASSERT_TRUE(MakeForeground(other.MainWindow()));
 
@@ -209,7 +209,7 @@ TEST_F(PlayerLinkTest, ReadsTheTitleByteForByteAndCutsItAt255Characters)
     for (const auto& check : cases) {
         SCOPED_TRACE(check.shown.size());
         SimPlayerProcess player(scratch, {"--no-playlist-editor", "--title", check.shown});
-        const HWND window = FindPlayerWindow(FixedSettings{});
+        const HWND window = FindPlayerWindow(Settings{});
         ASSERT_EQ(window, player.MainWindow());
         EXPECT_EQ(ReadPlayerTitle(window), check.read);
     }
@@ -245,8 +245,8 @@ TEST_F(PlayerLinkTest, ThePlayerObeysTheKeysAndNamesTheSongTheWayTheProgramReads
         if (setup.ampVer != 0)
             options.push_back("--studio");
         SimPlayerProcess player(scratch, options);
-        FixedSettings settings;
-        settings.ampVer = setup.ampVer;
+        Settings settings;
+        settings.ampVer = static_cast<PlayerGeneration>(setup.ampVer);
 
         for (const auto& [command, title] : setup.steps) {
             if (command)
