@@ -7,6 +7,7 @@
 #include "win/FileText.h"
 #include "win/MessageBoxes.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowText.h"
 
 #include <richedit.h>
 
@@ -89,8 +90,7 @@ private:
 
 int CaptionWidth(HWND label, std::string_view appended)
 {
-    std::string caption(static_cast<std::size_t>(std::max(0, GetWindowTextLengthA(label))) + 1, '\0');
-    caption.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(label, caption.data(), static_cast<int>(caption.size())))));
+    std::string caption = WindowText(label);
     caption.append(appended);
     const TextMeasure measure(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
     return measure.Width(caption);

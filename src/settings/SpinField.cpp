@@ -2,6 +2,7 @@
 
 #include "settings/SpinRules.h"
 #include "win/WindowProcedure.h"
+#include "win/WindowText.h"
 
 #include <commctrl.h>
 
@@ -80,9 +81,7 @@ void SpinField::SetMaxLength(int maxLength)
 
 std::string SpinField::Text() const
 {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit_)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(edit_);
 }
 
 void SpinField::Step(int delta)
