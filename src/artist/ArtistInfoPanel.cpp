@@ -7,6 +7,7 @@
 #include "win/FloatingPanel.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
+#include "win/Tooltips.h"
 #include "win/WindowProcedure.h"
 
 #include <commctrl.h>
@@ -89,20 +90,8 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     SetWindowLongPtrW(memo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MemoProcedure));
 
     // The hint shows whatever the main window's hint setting says.
-    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                   instance, nullptr);
-    if (!tooltip)
-        return;
-    std::string hint = LoadResourceString(instance, IDS_INFOR_MEMO_HINT);
-    TOOLINFOA tool{};
-    // The older, smaller record: every comctl32 version accepts it.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(memo_);
-    tool.lpszText = hint.data();
-    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (HWND tooltip = CreateTooltip(window_))
+        AddTool(tooltip, window_, memo_, LoadResourceString(instance, IDS_INFOR_MEMO_HINT));
 }
 
 void ArtistInfoPanel::ShowReloaded(HWND firstPlace)
