@@ -5,6 +5,7 @@
 #include "editing/TextLines.h"
 #include "win/FileText.h"
 #include "win/FloatingPanel.h"
+#include "win/Fonts.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 #include "win/Tooltips.h"
@@ -70,8 +71,7 @@ ArtistInfoPanel::~ArtistInfoPanel()
 
 void ArtistInfoPanel::CreateControls(HINSTANCE instance)
 {
-    font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+    font_ = MakeFont("MS Sans Serif", 11, FW_NORMAL);
 
     // A Unicode edit control, so that notes in UTF-8 or UTF-16 keep every
     // character; code page 1251 text goes in and out converted as ever.
