@@ -2,6 +2,7 @@
 
 #include "settings/OptionRules.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
 
 #include <windowsx.h>
@@ -26,13 +27,12 @@ bool InTable(int index)
 void RegisterGridClass(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = WindowProcedure<ColourGrid>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = ClassName;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(windowClass);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "settings/SpinField.h"
 
 #include "settings/SpinRules.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
 #include "win/WindowText.h"
 
@@ -25,15 +26,13 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
     : minimum_(minimum), maximum_(maximum), onChange_(std::move(onChange))
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, ClassName, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProcedure<SpinField>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassA(&windowClass);
-    }
+    WNDCLASSEXA windowClass{};
+    windowClass.lpfnWndProc = WindowProcedure<SpinField>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ClassName;
+    RegisterWindowClass(windowClass);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, width, height,
