@@ -44,9 +44,7 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
     if (maxLength > 0)
         SetMaxLength(maxLength);
     SendMessageA(window_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
-    SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    editProcedure_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpinField::EditProcedure)));
+    SetWindowSubclass(edit_, &SpinField::EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 SpinField::~SpinField()
@@ -120,9 +118,12 @@ LRESULT SpinField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR field) noexcept
 {
-    auto* self = reinterpret_cast<SpinField*>(GetWindowLongPtrA(edit, GWLP_USERDATA));
+    auto* self = reinterpret_cast<SpinField*>(field);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(edit, &SpinField::EditProcedure, id);
     if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
         self->Step(wParam == VK_UP ? 1 : -1);
         return 0;
@@ -131,5 +132,5 @@ LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam
         MessageBeep(MB_OK);
         return 0;
     }
-    return CallWindowProcA(self->editProcedure_, edit, message, wParam, lParam);
+    return DefSubclassProc(edit, message, wParam, lParam);
 }
