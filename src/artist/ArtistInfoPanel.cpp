@@ -86,8 +86,7 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     SendMessageA(memo_, EM_SETLIMITTEXT, MemoCapacity, 0);
     // The edit control would offer its own menu (Undo, Cut, ...); the memo
     // hands right clicks to the panel instead.
-    SetWindowLongPtrW(memo_, GWLP_USERDATA, GetWindowLongPtrW(memo_, GWLP_WNDPROC));
-    SetWindowLongPtrW(memo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MemoProcedure));
+    SetWindowSubclass(memo_, MemoProcedure, 0, 0);
 
     // The hint shows whatever the main window's hint setting says.
     if (HWND tooltip = CreateTooltip(window_))
@@ -231,11 +230,13 @@ LRESULT ArtistInfoPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                                DWORD_PTR) noexcept
 {
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(memo, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(memo, MemoProcedure, id);
     if (message == WM_CONTEXTMENU)
         return SendMessageA(GetParent(memo), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(memo), lParam);
-    return CallWindowProcW(original, memo, message, wParam, lParam);
+    return DefSubclassProc(memo, message, wParam, lParam);
 }
 
