@@ -4,6 +4,7 @@
 #include "editing/TextLines.h"
 #include "editing/WidthArithmetic.h"
 #include "settings/SettingsSource.h"
+#include "win/DeviceContext.h"
 #include "win/FileText.h"
 #include "win/MessageBoxes.h"
 #include "win/UniqueHandle.h"
@@ -28,9 +29,7 @@ UniqueFont RichEditFont(HWND memo)
     SendMessageA(memo, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
 
     LOGFONTA font{};
-    const HDC screen = GetDC(nullptr);
-    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), 1440);
-    ReleaseDC(nullptr, screen);
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 1440);
     if ((format.dwMask & CFM_WEIGHT) && format.wWeight != 0)
         font.lfWeight = format.wWeight;
     else
@@ -52,13 +51,8 @@ class TextMeasure {
 public:
     explicit TextMeasure(HFONT font)
         : context_(CreateCompatibleDC(nullptr)),
-          previous_(context_ ? SelectObject(context_.get(), font ? font : GetStockObject(SYSTEM_FONT)) : nullptr)
+          selectedFont_(context_.get(), font ? font : GetStockObject(SYSTEM_FONT))
     {
-    }
-    ~TextMeasure()
-    {
-        if (context_ && previous_)
-            SelectObject(context_.get(), previous_);
     }
     TextMeasure(const TextMeasure&) = delete;
     TextMeasure& operator=(const TextMeasure&) = delete;
@@ -85,7 +79,7 @@ public:
 
 private:
     UniqueMemoryDeviceContext context_;
-    HGDIOBJ previous_;
+    SelectedObject selectedFont_;
 };
 
 int CaptionWidth(HWND label, std::string_view appended)

@@ -1,6 +1,7 @@
 #include "settings/ColourGrid.h"
 
 #include "settings/OptionRules.h"
+#include "win/DeviceContext.h"
 #include "win/UniqueHandle.h"
 #include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
@@ -140,7 +141,7 @@ void ColourGrid::Paint(HDC context) const
     RECT client{};
     GetClientRect(window_, &client);
     FillRect(context, &client, GetSysColorBrush(COLOR_BTNFACE));
-    const HGDIOBJ oldFont = SelectObject(context, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    const SelectedObject selectedFont(context, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(context, TRANSPARENT);
     for (int cell = 0; cell < ColourCount; ++cell) {
         RECT rect = CellRect(cell);
@@ -163,7 +164,6 @@ void ColourGrid::Paint(HDC context) const
             DrawFocusRect(context, &rect);
         }
     }
-    SelectObject(context, oldFont);
 }
 
 LRESULT ColourGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
