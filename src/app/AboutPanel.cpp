@@ -3,6 +3,7 @@
 #include "app/PanelResources.h"
 #include "app/ResourceLoading.h"
 #include "win/FloatingPanel.h"
+#include "win/Fonts.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowProcedure.h"
 
@@ -26,14 +27,6 @@ constexpr RECT TabsBounds{-4, -6, -4 + 348, -6 + 250};
 
 constexpr int TabCaptions[] = {IDS_ABOUT_TAB_ME, IDS_ABOUT_TAB_SONVERA, IDS_ABOUT_TAB_VERSION, IDS_ABOUT_TAB_THANKS};
 
-UniqueGdiObject MakeFont(const char* face, int characterHeight)
-{
-    // A negative height asks for the character height without the internal leading.
-    return UniqueGdiObject(CreateFontA(-characterHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
 } // namespace
 
 AboutPanel::AboutPanel(HWND mainWindow)
@@ -55,8 +48,8 @@ AboutPanel::~AboutPanel()
 
 void AboutPanel::CreateControls(HINSTANCE instance)
 {
-    tabFont_ = MakeFont("Arial Narrow", 13);
-    textFont_ = MakeFont("Courier New", 12);
+    tabFont_ = MakeFont("Arial Narrow", 13, FW_NORMAL);
+    textFont_ = MakeFont("Courier New", 12, FW_NORMAL);
 
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE,

@@ -2,6 +2,7 @@
 
 #include "app/SonveraIds.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
 
 #include <exception>
@@ -18,16 +19,13 @@ constexpr UINT ActivateMainWindowMessage = WM_APP + 1;
 
 TApplication::TApplication(HINSTANCE instance) : instance_(instance)
 {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExA(instance, ClassName, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProcedure<TApplication>;
-        windowClass.hInstance = instance;
-        windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_Sonvera));
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassExA(&windowClass);
-    }
+    WNDCLASSEXA windowClass{};
+    windowClass.lpfnWndProc = WindowProcedure<TApplication>;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_Sonvera));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = ClassName;
+    RegisterWindowClass(windowClass);
     // No size, in the middle of the screen: a caption and a system menu for
     // the taskbar button's menu, nothing that shows.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;

@@ -1,5 +1,6 @@
 #include "app/ToolbarIcons.h"
 
+#include "win/DeviceContext.h"
 #include "win/UniqueHandle.h"
 
 #include <cstdint>
@@ -53,14 +54,9 @@ public:
         pixels_ = static_cast<std::uint32_t*>(bits);
         dc_.reset(CreateCompatibleDC(nullptr));
         if (bitmap_ && dc_) {
-            previous_ = SelectObject(dc_.get(), bitmap_.get());
+            selectedBitmap_ = SelectedObject(dc_.get(), bitmap_.get());
             Rect(0, 0, size.cx - 1, size.cy - 1, Hole);
         }
-    }
-    ~Canvas()
-    {
-        if (previous_)
-            SelectObject(dc_.get(), previous_);
     }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -77,10 +73,10 @@ public:
     void Line(int x0, int y0, int x1, int y1, COLORREF colour)
     {
         UniqueGdiObject pen(CreatePen(PS_SOLID, 1, colour));
-        HGDIOBJ previous = SelectObject(dc_.get(), pen.get());
+        const SelectedObject selectedPen(dc_.get(), pen.get());
         MoveToEx(dc_.get(), x0, y0, nullptr);
         LineTo(dc_.get(), x1, y1);
-        SelectObject(dc_.get(), previous);
+        // A line leaves out its last pixel.
         Pixel(x1, y1, colour);
     }
 
@@ -88,11 +84,9 @@ public:
     {
         UniqueGdiObject pen(CreatePen(PS_SOLID, 1, rim));
         UniqueGdiObject brush(CreateSolidBrush(fill));
-        HGDIOBJ previousPen = SelectObject(dc_.get(), pen.get());
-        HGDIOBJ previousBrush = SelectObject(dc_.get(), brush.get());
+        const SelectedObject selectedPen(dc_.get(), pen.get());
+        const SelectedObject selectedBrush(dc_.get(), brush.get());
         ::Ellipse(dc_.get(), left, top, right + 1, bottom + 1);
-        SelectObject(dc_.get(), previousBrush);
-        SelectObject(dc_.get(), previousPen);
     }
 
     // Rows of characters, one per pixel; a character with no ink is left alone.
@@ -143,8 +137,7 @@ public:
             const std::uint32_t colour = pixels_[index] & 0x00FFFFFFu;
             pixels_[index] = colour == hole ? behind : (colour | 0xFF000000u);
         }
-        SelectObject(dc_.get(), previous_);
-        previous_ = nullptr;
+        selectedBitmap_.Restore();
         return static_cast<HBITMAP>(bitmap_.release());
     }
 
@@ -159,7 +152,7 @@ private:
     UniqueGdiObject bitmap_;
     UniqueMemoryDeviceContext dc_;
     std::uint32_t* pixels_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    SelectedObject selectedBitmap_;
 };
 
 constexpr std::string_view SmallLetterA[] = {

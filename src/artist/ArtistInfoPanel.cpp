@@ -5,8 +5,10 @@
 #include "editing/TextLines.h"
 #include "win/FileText.h"
 #include "win/FloatingPanel.h"
+#include "win/Fonts.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
+#include "win/Tooltips.h"
 #include "win/WindowProcedure.h"
 
 #include <commctrl.h>
@@ -69,8 +71,7 @@ ArtistInfoPanel::~ArtistInfoPanel()
 
 void ArtistInfoPanel::CreateControls(HINSTANCE instance)
 {
-    font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+    font_ = MakeFont("MS Sans Serif", 11, FW_NORMAL);
 
     // A Unicode edit control, so that notes in UTF-8 or UTF-16 keep every
     // character; code page 1251 text goes in and out converted as ever.
@@ -85,24 +86,11 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     SendMessageA(memo_, EM_SETLIMITTEXT, MemoCapacity, 0);
     // The edit control would offer its own menu (Undo, Cut, ...); the memo
     // hands right clicks to the panel instead.
-    SetWindowLongPtrW(memo_, GWLP_USERDATA, GetWindowLongPtrW(memo_, GWLP_WNDPROC));
-    SetWindowLongPtrW(memo_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MemoProcedure));
+    SetWindowSubclass(memo_, MemoProcedure, 0, 0);
 
     // The hint shows whatever the main window's hint setting says.
-    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                   instance, nullptr);
-    if (!tooltip)
-        return;
-    std::string hint = LoadResourceString(instance, IDS_INFOR_MEMO_HINT);
-    TOOLINFOA tool{};
-    // The older, smaller record: every comctl32 version accepts it.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(memo_);
-    tool.lpszText = hint.data();
-    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (HWND tooltip = CreateTooltip(window_))
+        AddTool(tooltip, window_, memo_, LoadResourceString(instance, IDS_INFOR_MEMO_HINT));
 }
 
 void ArtistInfoPanel::ShowReloaded(HWND firstPlace)
@@ -242,11 +230,13 @@ LRESULT ArtistInfoPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT CALLBACK ArtistInfoPanel::MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                                DWORD_PTR) noexcept
 {
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(memo, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(memo, MemoProcedure, id);
     if (message == WM_CONTEXTMENU)
         return SendMessageA(GetParent(memo), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(memo), lParam);
-    return CallWindowProcW(original, memo, message, wParam, lParam);
+    return DefSubclassProc(memo, message, wParam, lParam);
 }
 

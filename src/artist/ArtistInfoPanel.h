@@ -64,7 +64,8 @@ private:
     void AttachWindow(HWND window) { window_ = window; }
     void DetachWindow() { window_ = nullptr; memo_ = nullptr; }
     HWND ErrorReportOwner() const { return window_; }
-    static LRESULT CALLBACK MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT CALLBACK MemoProcedure(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
     void ShowContextMenu(LPARAM screenPosition);

@@ -4,9 +4,11 @@
 #include "editing/TextLines.h"
 #include "editing/WidthArithmetic.h"
 #include "settings/SettingsSource.h"
+#include "win/DeviceContext.h"
 #include "win/FileText.h"
 #include "win/MessageBoxes.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowText.h"
 
 #include <richedit.h>
 
@@ -27,9 +29,7 @@ UniqueFont RichEditFont(HWND memo)
     SendMessageA(memo, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
 
     LOGFONTA font{};
-    const HDC screen = GetDC(nullptr);
-    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), 1440);
-    ReleaseDC(nullptr, screen);
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 1440);
     if ((format.dwMask & CFM_WEIGHT) && format.wWeight != 0)
         font.lfWeight = format.wWeight;
     else
@@ -51,13 +51,8 @@ class TextMeasure {
 public:
     explicit TextMeasure(HFONT font)
         : context_(CreateCompatibleDC(nullptr)),
-          previous_(context_ ? SelectObject(context_.get(), font ? font : GetStockObject(SYSTEM_FONT)) : nullptr)
+          selectedFont_(context_.get(), font ? font : GetStockObject(SYSTEM_FONT))
     {
-    }
-    ~TextMeasure()
-    {
-        if (context_ && previous_)
-            SelectObject(context_.get(), previous_);
     }
     TextMeasure(const TextMeasure&) = delete;
     TextMeasure& operator=(const TextMeasure&) = delete;
@@ -84,13 +79,12 @@ public:
 
 private:
     UniqueMemoryDeviceContext context_;
-    HGDIOBJ previous_;
+    SelectedObject selectedFont_;
 };
 
 int CaptionWidth(HWND label, std::string_view appended)
 {
-    std::string caption(static_cast<std::size_t>(std::max(0, GetWindowTextLengthA(label))) + 1, '\0');
-    caption.resize(static_cast<std::size_t>(std::max(0, GetWindowTextA(label, caption.data(), static_cast<int>(caption.size())))));
+    std::string caption = WindowText(label);
     caption.append(appended);
     const TextMeasure measure(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
     return measure.Width(caption);

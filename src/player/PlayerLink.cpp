@@ -3,8 +3,7 @@
 #include "player/NowPlaying.h"
 #include "player/ScrollingTitle.h"
 #include "settings/SettingsSource.h"
-
-#include <cstring>
+#include "win/WindowText.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr char PlaylistEditorTitle[] = "Winamp Playlist Editor";
 
 // A scrolling title holds its caption about twice; room for one of a caption
 // far longer than the part of it that the program keeps.
-constexpr int TitleReadLimit = 4096;
+constexpr std::size_t TitleReadLimit = 4095;
 
 // The player's keyboard shortcuts, as virtual-key codes.
 constexpr WPARAM KeyPrevious = 'Z';
@@ -71,9 +70,7 @@ HWND FindPlayerWindow(const SettingsSource& settings)
 
 std::string ReadPlayerTitle(HWND window)
 {
-    std::string title(TitleReadLimit, '\0');
-    GetWindowTextA(window, title.data(), TitleReadLimit);
-    title.resize(strnlen(title.c_str(), TitleReadLimit - 1));
+    const std::string title = WindowText(window, TitleReadLimit);
     return std::string(CaptionOfScrollingTitle(title).substr(0, MaxPlayerTitleLength));
 }
 

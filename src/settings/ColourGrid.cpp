@@ -1,7 +1,9 @@
 #include "settings/ColourGrid.h"
 
 #include "settings/OptionRules.h"
+#include "win/DeviceContext.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
 
 #include <windowsx.h>
@@ -26,13 +28,12 @@ bool InTable(int index)
 void RegisterGridClass(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = WindowProcedure<ColourGrid>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = ClassName;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(windowClass);
 }
 
 } // namespace
@@ -140,7 +141,7 @@ void ColourGrid::Paint(HDC context) const
     RECT client{};
     GetClientRect(window_, &client);
     FillRect(context, &client, GetSysColorBrush(COLOR_BTNFACE));
-    const HGDIOBJ oldFont = SelectObject(context, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    const SelectedObject selectedFont(context, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(context, TRANSPARENT);
     for (int cell = 0; cell < ColourCount; ++cell) {
         RECT rect = CellRect(cell);
@@ -163,7 +164,6 @@ void ColourGrid::Paint(HDC context) const
             DrawFocusRect(context, &rect);
         }
     }
-    SelectObject(context, oldFont);
 }
 
 LRESULT ColourGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,7 +1,9 @@
 #include "settings/SpinField.h"
 
 #include "settings/SpinRules.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
+#include "win/WindowText.h"
 
 #include <commctrl.h>
 
@@ -24,15 +26,13 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
     : minimum_(minimum), maximum_(maximum), onChange_(std::move(onChange))
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, ClassName, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProcedure<SpinField>;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassA(&windowClass);
-    }
+    WNDCLASSEXA windowClass{};
+    windowClass.lpfnWndProc = WindowProcedure<SpinField>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ClassName;
+    RegisterWindowClass(windowClass);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, width, height,
@@ -44,9 +44,7 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
     if (maxLength > 0)
         SetMaxLength(maxLength);
     SendMessageA(window_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
-    SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    editProcedure_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpinField::EditProcedure)));
+    SetWindowSubclass(edit_, &SpinField::EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 SpinField::~SpinField()
@@ -80,9 +78,7 @@ void SpinField::SetMaxLength(int maxLength)
 
 std::string SpinField::Text() const
 {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit_)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(edit_);
 }
 
 void SpinField::Step(int delta)
@@ -122,9 +118,12 @@ LRESULT SpinField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR field) noexcept
 {
-    auto* self = reinterpret_cast<SpinField*>(GetWindowLongPtrA(edit, GWLP_USERDATA));
+    auto* self = reinterpret_cast<SpinField*>(field);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(edit, &SpinField::EditProcedure, id);
     if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
         self->Step(wParam == VK_UP ? 1 : -1);
         return 0;
@@ -133,5 +132,5 @@ LRESULT CALLBACK SpinField::EditProcedure(HWND edit, UINT message, WPARAM wParam
         MessageBeep(MB_OK);
         return 0;
     }
-    return CallWindowProcA(self->editProcedure_, edit, message, wParam, lParam);
+    return DefSubclassProc(edit, message, wParam, lParam);
 }

@@ -39,7 +39,8 @@ private:
     void DetachWindow() { window_ = nullptr; }
     HWND ErrorReportOwner() const { return GetAncestor(window_, GA_ROOT); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR field) noexcept;
 
     std::string Text() const;
     void Step(int delta);
@@ -47,7 +48,6 @@ private:
     HWND window_ = nullptr;
     HWND edit_ = nullptr;
     HWND buttons_ = nullptr;
-    WNDPROC editProcedure_ = nullptr;
     int minimum_;
     int maximum_;
     std::function<void()> onChange_;

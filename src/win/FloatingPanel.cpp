@@ -1,5 +1,7 @@
 #include "win/FloatingPanel.h"
 
+#include "win/WindowClass.h"
+
 SIZE FloatingPanelFrameSize(SIZE clientSize)
 {
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
@@ -12,13 +14,12 @@ HWND CreateFloatingPanel(HWND owner, const char* className, WNDPROC procedure, c
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    if (!RegisterWindowClass(windowClass))
         return nullptr;
 
     const SIZE frame = FloatingPanelFrameSize(clientSize);

@@ -1,13 +1,13 @@
 #include "win/Fonts.h"
 
+#include "win/DeviceContext.h"
+
 #include <windows.h>
 
 int PointsToPixels(int points)
 {
-    HDC screen = GetDC(nullptr);
-    const int pixels = MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    const WindowDc screen(nullptr);
+    return MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
 }
 
 UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)

@@ -7,7 +7,8 @@
 // Points to pixels on the screen, as a font's character height.
 int PointsToPixels(int points);
 
-// A font of `face` whose characters are `pixelHeight` high. The face
+// A font of `face` whose characters, internal leading aside, are
+// `pixelHeight` high; default character set, precision and quality. The face
 // "Default" stands for the system's default user-interface font.
 UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight);
 
