@@ -12,9 +12,13 @@
 #include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
 #include "settings/Settings.h"
+#include "win/DeviceContext.h"
 #include "win/Fonts.h"
 #include "win/MessageBoxes.h"
+#include "win/Tooltips.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
+#include "win/WindowText.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -150,14 +154,6 @@ std::size_t PlayerButtonIndex(UINT id)
                                     std::begin(PlayerButtons));
 }
 
-std::string WindowText(HWND window)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return text;
-}
-
 // A 32-bit top-down bitmap of side × side, transparent, with `icon` in its
 // middle, so that icons of several sizes share one image list.
 HBITMAP CenteredIcon(HBITMAP icon, int side)
@@ -175,16 +171,12 @@ HBITMAP CenteredIcon(HBITMAP icon, int side)
         return canvas;
     BITMAP size = {};
     GetObjectA(icon, sizeof size, &size);
-    HDC target = CreateCompatibleDC(nullptr);
-    HDC source = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldTarget = SelectObject(target, canvas);
-    HGDIOBJ oldSource = SelectObject(source, icon);
-    BitBlt(target, (side - size.bmWidth) / 2, (side - size.bmHeight) / 2, size.bmWidth, size.bmHeight, source, 0, 0,
-           SRCCOPY);
-    SelectObject(source, oldSource);
-    SelectObject(target, oldTarget);
-    DeleteDC(source);
-    DeleteDC(target);
+    const UniqueMemoryDeviceContext target(CreateCompatibleDC(nullptr));
+    const UniqueMemoryDeviceContext source(CreateCompatibleDC(nullptr));
+    const SelectedObject canvasIn(target.get(), canvas);
+    const SelectedObject iconIn(source.get(), icon);
+    BitBlt(target.get(), (side - size.bmWidth) / 2, (side - size.bmHeight) / 2, size.bmWidth, size.bmHeight,
+           source.get(), 0, 0, SRCCOPY);
     return canvas;
 }
 
@@ -267,27 +259,21 @@ TSonveraMain::TSonveraMain(TApplication& application, const SettingsSource& sett
     (void)richEdit;
 
     WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExA(instance_, ClassName, &windowClass)) {
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = WindowProcedure<TSonveraMain>;
-        windowClass.hInstance = instance_;
-        windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_Sonvera));
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassExA(&windowClass);
-    }
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = WindowProcedure<TSonveraMain>;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_Sonvera));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ClassName;
+    RegisterWindowClass(windowClass);
     WNDCLASSEXA panelClass = {};
-    panelClass.cbSize = sizeof panelClass;
-    if (!GetClassInfoExA(instance_, PanelClassName, &panelClass)) {
-        panelClass.lpfnWndProc = PanelProc;
-        panelClass.hInstance = instance_;
-        panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        panelClass.lpszClassName = PanelClassName;
-        RegisterClassExA(&panelClass);
-    }
+    panelClass.lpfnWndProc = PanelProc;
+    panelClass.hInstance = instance_;
+    panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    panelClass.lpszClassName = PanelClassName;
+    RegisterWindowClass(panelClass);
 
     menuBar_ = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_Menu1));
     shortcuts_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_MenuShortcuts));
@@ -444,12 +430,10 @@ void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
     GetObjectA(glyph, sizeof size, &size);
     const int x = bounds.left + (bounds.right - bounds.left - size.bmWidth) / 2 + (pressed ? 1 : 0);
     const int y = bounds.top + (bounds.bottom - bounds.top - size.bmHeight) / 2 + (pressed ? 1 : 0);
-    HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ old = SelectObject(source, glyph);
+    const UniqueMemoryDeviceContext source(CreateCompatibleDC(item.hDC));
+    const SelectedObject glyphIn(source.get(), glyph);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(disabled ? 80 : 255), AC_SRC_ALPHA};
-    GdiAlphaBlend(item.hDC, x, y, size.bmWidth, size.bmHeight, source, 0, 0, size.bmWidth, size.bmHeight, blend);
-    SelectObject(source, old);
-    DeleteDC(source);
+    GdiAlphaBlend(item.hDC, x, y, size.bmWidth, size.bmHeight, source.get(), 0, 0, size.bmWidth, size.bmHeight, blend);
 }
 
 void TSonveraMain::SetTimer1Running(bool running)
@@ -600,32 +584,18 @@ void TSonveraMain::CreateStatusBar()
 
 void TSonveraMain::CreateHints()
 {
-    const auto makeTooltip = [this] {
-        return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_,
-                               nullptr);
-    };
-    const auto addTool = [](HWND tooltip, HWND parent, HWND control, const std::string& text) {
-        TTTOOLINFOA tool = {};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = parent;
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<char*>(text.c_str());
-        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    };
     // Like the window's own hints, the toolbar's stay above it, also when it stays on top.
     SetWindowPos(reinterpret_cast<HWND>(SendMessageA(toolBar_, TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    hints_ = makeTooltip();
+    hints_ = CreateTooltip(window_);
     for (const PlayerButton& button : PlayerButtons)
-        addTool(hints_, playerPanel_, GetDlgItem(playerPanel_, static_cast<int>(button.id)),
+        AddTool(hints_, playerPanel_, GetDlgItem(playerPanel_, static_cast<int>(button.id)),
                 LoadResourceString(instance_, button.hint));
-    addTool(hints_, labelPanel_, label_, "");
+    AddTool(hints_, labelPanel_, label_, "");
     // The status line's own hint, the full path of the shown file, is not
     // subject to the window's hint setting.
-    statusHints_ = makeTooltip();
-    addTool(statusHints_, window_, statusBar_, "");
+    statusHints_ = CreateTooltip(window_);
+    AddTool(statusHints_, window_, statusBar_, "");
 }
 
 void TSonveraMain::Layout()
@@ -675,11 +645,11 @@ void TSonveraMain::FormResize(HWND)
 {
     const std::string measured = WindowText(label_) + "  ";
     SIZE extent = {};
-    HDC context = GetDC(label_);
-    HGDIOBJ old = SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(label_, WM_GETFONT, 0, 0)));
-    GetTextExtentPoint32A(context, measured.data(), static_cast<int>(measured.size()), &extent);
-    SelectObject(context, old);
-    ReleaseDC(label_, context);
+    {
+        const WindowDc context(label_);
+        const SelectedObject font(context.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label_, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(context.get(), measured.data(), static_cast<int>(measured.size()), &extent);
+    }
 
     RECT bounds = {};
     GetWindowRect(window_, &bounds);
@@ -754,12 +724,7 @@ void TSonveraMain::EnableMenuItem(UINT item, bool enabled)
 void TSonveraMain::SetAnTCaption(const std::string& caption)
 {
     SetWindowTextA(label_, caption.c_str());
-    TTTOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = labelPanel_;
-    tool.uId = reinterpret_cast<UINT_PTR>(label_);
-    tool.lpszText = const_cast<char*>(caption.c_str());
-    SendMessageA(hints_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SetToolText(hints_, labelPanel_, label_, caption);
 }
 
 std::string TSonveraMain::AnTCaption() const
@@ -790,12 +755,7 @@ std::string TSonveraMain::StatusText() const
 void TSonveraMain::SetStatusHint(const std::string& hint)
 {
     statusHint_ = hint;
-    TTTOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(statusBar_);
-    tool.lpszText = statusHint_.data();
-    SendMessageA(statusHints_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SetToolText(statusHints_, window_, statusBar_, statusHint_);
 }
 
 void TSonveraMain::SetShowHint(bool shown)

@@ -4,6 +4,7 @@
 
 #include "app/SonveraIds.h"
 #include "settings/Settings.h"
+#include "win/DeviceContext.h"
 #include "win/Fonts.h"
 #include "win/StayOnTop.h"
 
@@ -208,12 +209,12 @@ void TSonveraMain::SetLabelFontSize(int points)
     labelFont_ = std::move(font);
 
     // The panel fits the label's characters, and never shrinks below its designed height.
-    HDC context = GetDC(label_);
-    HGDIOBJ old = SelectObject(context, labelFont_.get());
     TEXTMETRICA metrics{};
-    GetTextMetricsA(context, &metrics);
-    SelectObject(context, old);
-    ReleaseDC(label_, context);
+    {
+        const WindowDc context(label_);
+        const SelectedObject font(context.get(), labelFont_.get());
+        GetTextMetricsA(context.get(), &metrics);
+    }
     labelPanelHeight_ = std::max(Panel1Height, static_cast<int>(metrics.tmHeight) + LabelMargin);
     Layout();
     FormResize(window_);

@@ -8,12 +8,16 @@
 #include "settings/SettingsRules.h"
 #include "settings/SettingsTable.h"
 #include "settings/SpinField.h"
+#include "win/DeviceContext.h"
 #include "win/FontList.h"
 #include "win/Fonts.h"
 #include "win/StayOnTop.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
+#include "win/Tooltips.h"
+#include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
+#include "win/WindowText.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -35,21 +39,12 @@ constexpr char DefaultFontEntry[] = "Default";
 // A label that fits its text exactly may lose the last character's overhang.
 constexpr int LabelSlack = 2;
 
-std::string WindowText(HWND window)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(std::max(GetWindowTextA(window, text.data(), static_cast<int>(text.size())), 0)));
-    return text;
-}
-
 int TextWidth(HWND window, HFONT font, const std::string& text)
 {
-    HDC context = GetDC(window);
-    HGDIOBJ old = SelectObject(context, font);
+    const WindowDc context(window);
+    const SelectedObject selected(context.get(), font);
     SIZE extent = {};
-    GetTextExtentPoint32A(context, text.data(), static_cast<int>(text.size()), &extent);
-    SelectObject(context, old);
-    ReleaseDC(window, context);
+    GetTextExtentPoint32A(context.get(), text.data(), static_cast<int>(text.size()), &extent);
     return extent.cx;
 }
 
@@ -105,9 +100,8 @@ void DrawWrappingLabel(const DRAWITEMSTRUCT& item)
                                                   reinterpret_cast<LPARAM>(item.hwndItem))));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
-    HGDIOBJ old = SelectObject(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
+    const SelectedObject font(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
     DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &bounds, DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(item.hDC, old);
 }
 
 } // namespace
@@ -116,15 +110,12 @@ TOptions::TOptions(HINSTANCE instance, HWND owner, Settings& settings, MainWindo
     : instance_(instance), settings_(settings), mainWindow_(mainWindow)
 {
     WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExA(instance_, ClassName, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProcedure<TOptions>;
-        windowClass.hInstance = instance_;
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = ClassName;
-        RegisterClassExA(&windowClass);
-    }
+    windowClass.lpfnWndProc = WindowProcedure<TOptions>;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ClassName;
+    RegisterWindowClass(windowClass);
     font_ = MakeFormFont();
     RECT frame{0, 0, OptionsClientSize.cx, OptionsClientSize.cy};
     AdjustWindowRectEx(&frame, WindowStyle, FALSE, WindowExStyle);
@@ -160,9 +151,7 @@ TOptions::~TOptions()
 
 void TOptions::CreatePages()
 {
-    hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_,
-                             nullptr);
+    hints_ = CreateTooltip(window_);
     SendMessageA(hints_, TTM_SETMAXTIPWIDTH, 0, HintWidth);
 
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
@@ -261,16 +250,8 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize,
 
 void TOptions::AddHint(HWND control, UINT hint)
 {
-    if (!hint || !control)
-        return;
-    std::string text = LoadResourceString(instance_, hint);
-    TTTOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(control);
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = text.data();
-    SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (hint && control)
+        AddTool(hints_, GetParent(control), control, LoadResourceString(instance_, hint));
 }
 
 LRESULT TOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,7 @@
 #include "win/FontList.h"
 
+#include "win/DeviceContext.h"
+
 #include <windows.h>
 
 namespace {
@@ -17,12 +19,11 @@ int CALLBACK CollectFontName(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LP
 std::set<std::string> FontsNamed(const std::string& face)
 {
     std::set<std::string> names;
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     LOGFONTA wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     face.copy(wanted.lfFaceName, sizeof wanted.lfFaceName - 1);
-    EnumFontFamiliesExA(screen, &wanted, CollectFontName, reinterpret_cast<LPARAM>(&names), 0);
-    ReleaseDC(nullptr, screen);
+    EnumFontFamiliesExA(screen.get(), &wanted, CollectFontName, reinterpret_cast<LPARAM>(&names), 0);
     return names;
 }
 
