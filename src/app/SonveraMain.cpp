@@ -310,9 +310,6 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             CreateLabelPanel();
             CreateMemo();
             CreateStatusBar();
-            CreateHints();
-            artistInfo_ = std::make_unique<ArtistInfoPanel>(
-                window_, [this] { return ArtistInfoFileOf(settings_->TextsPath(), Song.SongArtist); });
         } catch (const std::exception& error) {
             creationError_ = error.what();
             return -1;
@@ -324,6 +321,11 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ReportError(window_, error.what());
         }
         return 0;
+    case WM_SETCURSOR:
+        // The hints are made once the mouse first comes over the window: they
+        // take longer to make than anything else on the first screen.
+        CreateHints();
+        break;
     case WM_SIZE:
         Layout();
         FormResize(window_);
@@ -584,6 +586,8 @@ void TSonveraMain::CreateStatusBar()
 
 void TSonveraMain::CreateHints()
 {
+    if (hints_)
+        return;
     // Like the window's own hints, the toolbar's stay above it, also when it stays on top.
     SetWindowPos(reinterpret_cast<HWND>(SendMessageA(toolBar_, TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -596,6 +600,9 @@ void TSonveraMain::CreateHints()
     // subject to the window's hint setting.
     statusHints_ = CreateTooltip(window_);
     AddTool(statusHints_, window_, statusBar_, "");
+    SetToolText(hints_, labelPanel_, label_, WindowText(label_));
+    SetToolText(statusHints_, window_, statusBar_, statusHint_);
+    SetShowHint(showHint_);
 }
 
 void TSonveraMain::Layout()
@@ -866,7 +873,15 @@ void TSonveraMain::MenuOptionsClick(HWND)
 
 void TSonveraMain::MenuArtistInfoClick(HWND)
 {
-    artistInfo_->ShowReloaded(textArea_);
+    ArtistInfo().ShowReloaded(textArea_);
+}
+
+ArtistInfoPanel& TSonveraMain::ArtistInfo()
+{
+    if (!artistInfo_)
+        artistInfo_ = std::make_unique<ArtistInfoPanel>(
+            window_, [this] { return ArtistInfoFileOf(settings_->TextsPath(), Song.SongArtist); });
+    return *artistInfo_;
 }
 
 AboutPanel& TSonveraMain::AboutMe()

@@ -120,7 +120,7 @@ public:
     HWND StatusBar() const { return statusBar_; }
     // Made on first use.
     AboutPanel& AboutMe();
-    ArtistInfoPanel& ArtistInfo() const { return *artistInfo_; }
+    ArtistInfoPanel& ArtistInfo();
 
     // Buttons of ToolBar1 and WinampCtrlPanel alike.
     bool IsButtonEnabled(UINT button) const;
