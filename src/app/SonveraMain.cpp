@@ -7,7 +7,6 @@
 #include "app/SonveraIds.h"
 #include "app/ToolbarIcons.h"
 #include "artist/ArtistInfoPanel.h"
-#include "editing/MemoTidying.h"
 #include "editing/TextSaving.h"
 #include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
@@ -383,8 +382,8 @@ void TSonveraMain::OnCommand(UINT id, UINT code, HWND control)
             return;
         PerformButtonClick(id);
         // The player buttons are flat buttons that should leave the focus where it was.
-        if (control && GetFocus() == control && HasVisibleStyle(textArea_))
-            SetFocus(textArea_);
+        if (control && GetFocus() == control && HasVisibleStyle(textArea_.Window()))
+            SetFocus(textArea_.Window());
         return;
     }
     // A shortcut arriving while the menu bar is off the window belongs to no item.
@@ -562,16 +561,16 @@ void TSonveraMain::CreateLabelPanel()
 
 void TSonveraMain::CreateMemo()
 {
-    textArea_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20A", "",
+    textArea_.Attach(CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20A", "",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                                  ES_WANTRETURN,
-                             0, 0, 0, 0, window_, nullptr, instance_, nullptr);
-    if (!textArea_)
+                             0, 0, 0, 0, window_, nullptr, instance_, nullptr));
+    if (!textArea_.Window())
         throw std::runtime_error("Cannot create the text area");
     // Only an empty control takes a new mode; UTF-8 and UTF-16 texts need Unicode.
-    SendMessageA(textArea_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
-    SendMessageA(textArea_, EM_EXLIMITTEXT, 0, Memo2TextLimit);
-    SendMessageA(textArea_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
+    SendMessageA(textArea_.Window(), EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+    SendMessageA(textArea_.Window(), EM_EXLIMITTEXT, 0, Memo2TextLimit);
+    SendMessageA(textArea_.Window(), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
 }
 
 void TSonveraMain::CreateStatusBar()
@@ -627,13 +626,13 @@ void TSonveraMain::Layout()
         bottom = std::max(top, bottom - StatusBarHeight);
         MoveWindow(statusBar_, 0, bottom, width, StatusBarHeight, TRUE);
     }
-    if (HasVisibleStyle(textArea_))
-        MoveWindow(textArea_, 0, top, width, bottom - top, TRUE);
+    if (HasVisibleStyle(textArea_.Window()))
+        MoveWindow(textArea_.Window(), 0, top, width, bottom - top, TRUE);
 }
 
 void TSonveraMain::FormCreate(HWND)
 {
-    Candidates.clear();
+    Session().Candidates.clear();
     Layout();
     SetWindowTextA(window_, LoadResourceString(instance_, IDS_MainTitle).c_str());
 }
@@ -644,7 +643,7 @@ bool TSonveraMain::FormClose(HWND)
         closeHandler_();
     if (!FinishEditingAtClose(*this))
         return false;
-    Candidates.clear();
+    Session().Candidates.clear();
     return true;
 }
 
@@ -792,7 +791,8 @@ void TSonveraMain::MenuRefreshClick(HWND)
 
 void TSonveraMain::MenuClearClick(HWND)
 {
-    SetWindowTextA(textArea_, "");
+    // The modified flag stays as it was.
+    SetWindowTextA(textArea_.Window(), "");
 }
 
 void TSonveraMain::MenuNextClick(HWND)
@@ -807,12 +807,12 @@ void TSonveraMain::MenuSaveTextClick(HWND)
 
 void TSonveraMain::MenuTrimClick(HWND)
 {
-    MenuTrimText(textArea_);
+    textArea_.Trim();
 }
 
 void TSonveraMain::MenuNormClick(HWND)
 {
-    MenuNormText(textArea_);
+    textArea_.Normalise();
 }
 
 void TSonveraMain::MenuWinampPlayClick(HWND)
@@ -873,14 +873,14 @@ void TSonveraMain::MenuOptionsClick(HWND)
 
 void TSonveraMain::MenuArtistInfoClick(HWND)
 {
-    ArtistInfo().ShowReloaded(textArea_);
+    ArtistInfo().ShowReloaded(textArea_.Window());
 }
 
 ArtistInfoPanel& TSonveraMain::ArtistInfo()
 {
     if (!artistInfo_)
         artistInfo_ = std::make_unique<ArtistInfoPanel>(
-            window_, [this] { return ArtistInfoFileOf(settings_->TextsPath(), Song.SongArtist); });
+            window_, [this] { return ArtistInfoFileOf(settings_->TextsPath(), Session().Song.SongArtist); });
     return *artistInfo_;
 }
 

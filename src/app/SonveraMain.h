@@ -4,6 +4,8 @@
 #include "settings/MainWindowLook.h"
 #include "settings/Settings.h"
 #include "app/MainWindowLayout.h"
+#include "app/RichTextArea.h"
+#include "lookup/RefreshCycle.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -68,7 +70,7 @@ public:
     void FormResize(HWND sender) override;
 
     virtual void KillKillKillDieClick(HWND sender);
-    void MenuRefreshClick(HWND sender) override;
+    virtual void MenuRefreshClick(HWND sender);
     virtual void MenuClearClick(HWND sender);
     virtual void MenuNextClick(HWND sender);
     virtual void MenuSaveTextClick(HWND sender);
@@ -89,7 +91,7 @@ public:
     virtual void MenuSonveraInfoClick(HWND sender);
 
     virtual void ButtRefreshClick(HWND sender);
-    void ButtTrimClick(HWND sender) override;
+    virtual void ButtTrimClick(HWND sender);
     virtual void ButtNormClick(HWND sender);
     virtual void ButtNextClick(HWND sender);
     virtual void ButtInfoClick(HWND sender);
@@ -116,7 +118,9 @@ public:
     HWND WinampButton(UINT button) const;
     HWND Panel1() const { return labelPanel_; }
     HWND AnT() const override { return label_; }
-    HWND Memo2() const override { return textArea_; }
+    HWND Memo2() const { return textArea_.Window(); }
+    TextArea& Text() override { return textArea_; }
+    SongSession& Session() override { return refresh_->Session(); }
     HWND StatusBar() const { return statusBar_; }
     // Made on first use.
     AboutPanel& AboutMe();
@@ -223,7 +227,7 @@ private:
     HWND playerPanel_ = nullptr;
     HWND labelPanel_ = nullptr;
     HWND label_ = nullptr;
-    HWND textArea_ = nullptr;
+    RichTextArea textArea_;
     HWND statusBar_ = nullptr;
     HWND hints_ = nullptr;
     HWND statusHints_ = nullptr;

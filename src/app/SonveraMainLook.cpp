@@ -137,7 +137,7 @@ EditorModeLayout TSonveraMain::EditorModeMetrics() const
 
 void TSonveraMain::ShowTextView(bool shown)
 {
-    ShowWindow(textArea_, shown ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(textArea_.Window(), shown ? SW_SHOWNA : SW_HIDE);
     SetMenu(window_, shown ? menuBar_ : nullptr);
     Layout();
 }
@@ -185,20 +185,20 @@ void TSonveraMain::SetMemoFontSize(int points)
 void TSonveraMain::ApplyMemoFont()
 {
     UniqueGdiObject font = MakeFont(textFace_, PointsToPixels(textPoints_), FW_NORMAL);
-    SendMessageA(textArea_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageA(textArea_.Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     textFont_ = std::move(font);
 }
 
 void TSonveraMain::SetMemoWordWrap(bool wrap)
 {
     // A line width of 1 twip is the rich edit's way of saying "no wrapping".
-    SendMessageA(textArea_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
-    SendMessageA(textArea_, EM_SETOPTIONS, wrap ? ECOOP_AND : ECOOP_OR,
+    SendMessageA(textArea_.Window(), EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
+    SendMessageA(textArea_.Window(), EM_SETOPTIONS, wrap ? ECOOP_AND : ECOOP_OR,
                  wrap ? ~static_cast<LPARAM>(ECO_AUTOHSCROLL) : ECO_AUTOHSCROLL);
-    const LONG_PTR style = GetWindowLongPtrA(textArea_, GWL_STYLE);
-    SetWindowLongPtrA(textArea_, GWL_STYLE, wrap ? style & ~static_cast<LONG_PTR>(WS_HSCROLL) : style | WS_HSCROLL);
-    SendMessageA(textArea_, EM_SHOWSCROLLBAR, SB_HORZ, wrap ? FALSE : TRUE);
-    SetWindowPos(textArea_, nullptr, 0, 0, 0, 0,
+    const LONG_PTR style = GetWindowLongPtrA(textArea_.Window(), GWL_STYLE);
+    SetWindowLongPtrA(textArea_.Window(), GWL_STYLE, wrap ? style & ~static_cast<LONG_PTR>(WS_HSCROLL) : style | WS_HSCROLL);
+    SendMessageA(textArea_.Window(), EM_SHOWSCROLLBAR, SB_HORZ, wrap ? FALSE : TRUE);
+    SetWindowPos(textArea_.Window(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 

@@ -2,17 +2,16 @@
 
 #include "editing/EditingIds.h"
 #include "editing/ExternalEditor.h"
-#include "editing/MemoTidying.h"
 #include "editing/SavingRules.h"
 #include "editing/SongTextView.h"
+#include "editing/TextArea.h"
 #include "editing/TextLines.h"
 #include "editing/WidthFitting.h"
 #include "settings/SettingsSource.h"
 #include "win/FileText.h"
 #include "win/MessageBoxes.h"
+#include "lookup/SongSession.h"
 #include "win/ResourceString.h"
-
-#include <richedit.h>
 
 namespace {
 
@@ -29,35 +28,32 @@ int ShowBox(const SongTextView& view, UINT text, UINT caption, UINT type = MB_OK
 
 void ShowSaved(SongTextView& view)
 {
-    view.SetStatusText(StatusTextOf(view.CurrentTextFile, view.Settings().TextsPath()));
-    view.SetStatusHint(view.CurrentTextFile);
-    SendMessageA(view.Memo2(), EM_SETMODIFY, FALSE, 0);
+    const std::string& file = view.Session().CurrentTextFile;
+    view.SetStatusText(StatusTextOf(file, view.Settings().TextsPath()));
+    view.SetStatusHint(file);
+    view.Text().SetModified(false);
 }
 
-// Whether saving means anything: not while the status line says that the
-// player is not running or not playing, when the text belongs to no song.
-bool HasSongToSaveFor(const SongTextView& view)
+// Whether saving means anything: not while the player is not running or not
+// playing, when the text belongs to no song.
+bool HasSongToSaveFor(SongTextView& view)
 {
-    const std::string status = view.StatusText();
-    return status != LoadResourceString(IDS_PlayerNotRunning) && status != LoadResourceString(IDS_PlayerNotPlaying);
+    return !view.Session().NoSong;
 }
 
 } // namespace
 
-ShownTextFormat ShowFileText(HWND memo, std::string_view bytes)
+ShownTextFormat ShowFileText(TextArea& memo, std::string_view bytes)
 {
     const DecodedText decoded = DecodeText(bytes);
     if (decoded.format == Cp1251Format) {
-        SetWindowTextA(memo, WithCrLfLineBreaks(bytes).c_str());
-        SendMessageA(memo, EM_SETMODIFY, FALSE, 0);
+        memo.SetAnsiText(WithCrLfLineBreaks(bytes));
         return {};
     }
     const std::u16string text = WithCrLfLineBreaks(decoded.text);
-    SETTEXTEX how{ST_DEFAULT, UnicodeCodePage};
-    SendMessageA(memo, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(memo, EM_SETMODIFY, FALSE, 0);
+    memo.SetUnicodeText(text);
     // The area ends the text at a NUL character, for one.
-    return {decoded.format, WithCrLfLineBreaks(ControlUnicodeText(memo)) == text};
+    return {decoded.format, WithCrLfLineBreaks(memo.Text()) == text};
 }
 
 
@@ -68,10 +64,11 @@ bool WriteCurrentText(SongTextView& view)
 
     // A new file starts in code page 1251. The rich edit keeps a line break
     // as one CR; the file has CR LF.
-    if (view.CurrentTextFile.empty())
-        view.CurrentTextFormat = {};
-    const SavePlan plan = PlanSave(WithCrLfLineBreaks(ControlUnicodeText(view.Memo2())), view.CurrentTextFormat,
-                                   SendMessageA(view.Memo2(), EM_GETMODIFY, 0, 0) != 0);
+    SongSession& session = view.Session();
+    if (session.CurrentTextFile.empty())
+        session.CurrentTextFormat = {};
+    const SavePlan plan =
+        PlanSave(WithCrLfLineBreaks(view.Text().Text()), session.CurrentTextFormat, view.Text().Modified());
     if (plan.action == SaveAction::Refuse) {
         ShowBox(view, IDS_CharactersWouldBeLost, IDS_CannotSaveCaption);
         return false;
@@ -85,20 +82,20 @@ bool WriteCurrentText(SongTextView& view)
     }
 
     const SettingsSource& settings = view.Settings();
-    const std::string folder = ArtistFolderOf(view.Song, settings);
+    const std::string folder = ArtistFolderOf(session.Song, settings);
 
     if (!IsFolder(folder) && !CreateDirectoryA(folder.c_str(), nullptr) && !IsFolder(folder)) {
         ShowBox(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);
         return false;
     }
 
-    if (view.CurrentTextFile.empty())
-        view.CurrentTextFile = NewTextFileOf(view.Song, settings);
-    if (!WriteWholeFile(view.CurrentTextFile, plan.bytes)) {
+    if (session.CurrentTextFile.empty())
+        session.CurrentTextFile = NewTextFileOf(session.Song, settings);
+    if (!WriteWholeFile(session.CurrentTextFile, plan.bytes)) {
         ShowBox(view, IDS_CannotSave, IDS_CannotSaveCaption);
         return false;
     }
-    view.CurrentTextFormat = {plan.format, true};
+    session.CurrentTextFormat = {plan.format, true};
     ShowSaved(view);
     return true;
 }
@@ -113,7 +110,7 @@ void SaveTextClick(SongTextView& view)
     // Fitting after a failed save would only add a second error about a file
     // that was never written.
     if (WriteCurrentText(view) && view.Settings().LengthIsWidth())
-        FitWindowWidth(view.Window(), view.Memo2(), view.AnT(), view.CurrentTextFile, view.Settings());
+        FitWindowWidth(view.Window(), view.Text(), view.AnT(), view.Session().CurrentTextFile, view.Settings());
 }
 
 bool CreateTextFileForSong(SongTextView& view)
@@ -125,8 +122,8 @@ bool CreateTextFileForSong(SongTextView& view)
 bool FinishEditingAtClose(SongTextView& view)
 {
     const SettingsSource& settings = view.Settings();
-    if (SendMessageA(view.Memo2(), EM_GETMODIFY, 0, 0) && settings.AutoSave() && !SaveEditedText(view))
+    if (view.Text().Modified() && settings.AutoSave() && !SaveEditedText(view))
         return false;
-    CloseExternalEditor(settings.ClosePads(), view.EditorProcess);
+    CloseExternalEditor(settings.ClosePads(), view.Session().EditorProcess);
     return true;
 }

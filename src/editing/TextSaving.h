@@ -2,23 +2,22 @@
 
 #include "editing/TextEncoding.h"
 
-#include <windows.h>
-
 #include <string_view>
 
 class SongTextView;
+class TextArea;
 
 // Puts the text of a file's `bytes` in the text area, unmodified, and says how
 // the file stores it. Code page 1251 goes in as ANSI text, as it always did;
 // UTF-8 and UTF-16 as UTF-16, every character kept. The text is read back, so
 // that a text the area could not take whole is known and never saved over its
 // file.
-ShownTextFormat ShowFileText(HWND memo, std::string_view bytes);
+ShownTextFormat ShowFileText(TextArea& memo, std::string_view bytes);
 
-// Writes the text area to `CurrentTextFile` in the file's own format, or, with
-// no file shown, to a new file named after the song in the artist's folder
-// (made when missing, one level) in code page 1251. Writes nothing while the
-// status line says that the player is not running or not playing. A text that
+// Writes the text area to the session's `CurrentTextFile` in the file's own
+// format, or, with no file shown, to a new file named after the song in the
+// artist's folder (made when missing, one level) in code page 1251. Writes
+// nothing while the player is not running or not playing. A text that
 // code page 1251 cannot hold is written only when the user agrees to keep the
 // file in UTF-8 with a mark from then on; a text that would lose characters
 // is refused with a box; an unchanged text from a file in any other format is
@@ -33,8 +32,8 @@ bool WriteCurrentText(SongTextView& view);
 void SaveTextClick(SongTextView& view);
 
 // An edited text about to be left: written, unless it belongs to no song
-// (the status line says that the player is not running or not playing), when
-// there is nothing to write it for. Returns whether the edit may be left:
+// (the player is not running or not playing), when there is nothing to write
+// it for. Returns whether the edit may be left:
 // false when writing failed or the user declined, the text still on screen.
 bool SaveEditedText(SongTextView& view);
 

@@ -3,6 +3,7 @@
 #include "editing/TextEncoding.h"
 #include "editing/TextLines.h"
 #include "editing/WidthArithmetic.h"
+#include "editing/TextArea.h"
 #include "settings/SettingsSource.h"
 #include "win/DeviceContext.h"
 #include "win/FileText.h"
@@ -22,29 +23,6 @@ namespace {
 // The font the rich edit draws its text with. It does not answer WM_GETFONT,
 // so the font is made again from its default character format, the way the
 // control makes it.
-UniqueFont RichEditFont(HWND memo)
-{
-    CHARFORMAT2A format{};
-    format.cbSize = sizeof format;
-    SendMessageA(memo, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-
-    LOGFONTA font{};
-    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 1440);
-    if ((format.dwMask & CFM_WEIGHT) && format.wWeight != 0)
-        font.lfWeight = format.wWeight;
-    else
-        font.lfWeight = (format.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = (format.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
-    font.lfUnderline = (format.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
-    font.lfStrikeOut = (format.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
-    font.lfCharSet = format.bCharSet;
-    font.lfPitchAndFamily = format.bPitchAndFamily;
-    static_assert(sizeof font.lfFaceName == sizeof format.szFaceName);
-    std::memcpy(font.lfFaceName, format.szFaceName, sizeof font.lfFaceName);
-    font.lfFaceName[LF_FACESIZE - 1] = '\0';
-    return UniqueFont(CreateFontIndirectA(&font));
-}
-
 // Text widths in one font, on a memory device context of the screen's kind,
 // which gets its own font back at the end.
 class TextMeasure {
@@ -131,7 +109,7 @@ private:
 
 } // namespace
 
-bool FitWindowWidth(HWND mainWindow, HWND memo, HWND artistAndTitle, const std::string& textFile,
+bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, const std::string& textFile,
                     const SettingsSource& settings)
 {
     const std::optional<std::string> contents = ReadWholeFile(textFile);
@@ -142,7 +120,7 @@ bool FitWindowWidth(HWND mainWindow, HWND memo, HWND artistAndTitle, const std::
 
     int widest = 0;
     {
-        const UniqueFont memoFont = RichEditFont(memo);
+        const UniqueFont memoFont = memo.TextFont();
         const TextMeasure measure(memoFont.get());
         const auto measureLine = [&](auto line, auto) { widest = std::max(widest, measure.Width(line)); };
         // Code page 1251 as it always was measured; other files as decoded.
@@ -154,7 +132,7 @@ bool FitWindowWidth(HWND mainWindow, HWND memo, HWND artistAndTitle, const std::
     if (settings.UseAnTWidth())
         widest = std::max(widest, CaptionWidth(artistAndTitle, {}));
 
-    const int allowance = OuterWidth(mainWindow) - ClientWidth(memo);
+    const int allowance = OuterWidth(mainWindow) - ClientWidth(memo.Window());
     const WidthLimits limits{settings.MinMemoWidth(), settings.MaxMemoWidth()};
     SetClientWidth(mainWindow, FittedClientWidth(widest, limits, allowance, GetSystemMetrics(SM_CYHSCROLL)));
     return true;

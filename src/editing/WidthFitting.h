@@ -5,6 +5,7 @@
 #include <string>
 
 class SettingsSource;
+class TextArea;
 
 // Width fitting of the main window. `memo` is the text area (a rich edit),
 // `artistAndTitle` the label above it (any control that answers WM_GETTEXT
@@ -21,7 +22,7 @@ class SettingsSource;
 // (or `textFile` is empty) it reports "Cannot open file <path>" through the
 // standard error report, keeps the width and returns false, so that the
 // caller can stop what should have followed.
-bool FitWindowWidth(HWND mainWindow, HWND memo, HWND artistAndTitle, const std::string& textFile,
+bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, const std::string& textFile,
                     const SettingsSource& settings);
 
 // For a song that has no text, while `UseAnTWidth` is enabled and ticked: sets

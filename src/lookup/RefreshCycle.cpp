@@ -7,6 +7,7 @@
 #include "editing/WidthFitting.h"
 #include "lookup/LookupIds.h"
 #include "lookup/RefreshRules.h"
+#include "editing/TextArea.h"
 #include "lookup/RefreshView.h"
 #include "lookup/SafeFileName.h"
 #include "lookup/TextSearch.h"
@@ -17,24 +18,11 @@
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 
-#include <richedit.h>
-
 #include <optional>
 
 namespace {
 
 enum MissKind { PlayerNotRunning = 0, PlayerNotPlaying = 1, NoTextForSong = 2 };
-
-bool Modified(HWND memo)
-{
-    return SendMessageA(memo, EM_GETMODIFY, 0, 0) != 0;
-}
-
-void SetMemoText(HWND memo, const std::string& text)
-{
-    SetWindowTextA(memo, text.c_str());
-    SendMessageA(memo, EM_SETMODIFY, FALSE, 0);
-}
 
 } // namespace
 
@@ -67,23 +55,24 @@ void RefreshCycle::Timer1Timer()
 {
     const HWND player = FindPlayerWindow(view_.Settings());
     const std::string current = player ? ReadPlayerTitle(player) : std::string(NoPlayerMarker);
-    if (PlayerTitleChanged(current, lastPlayerTitle_))
-        view_.MenuRefreshClick(view_.Window());
+    if (PlayerTitleChanged(current, session_.LastPlayerTitle))
+        MenuRefreshClick();
 }
 
 void RefreshCycle::MenuNextClick()
 {
-    if (view_.Candidates.empty())
+    if (session_.Candidates.empty())
         return;
-    if (ShowCandidate(BestCandidate(view_.Candidates, view_.Song.SongTitle)))
-        FitWindowWidth(view_.Window(), view_.Memo2(), view_.AnT(), view_.CurrentTextFile, view_.Settings());
+    if (ShowCandidate(BestCandidate(session_.Candidates, session_.Song.SongTitle)))
+        FitWindowWidth(view_.Window(), view_.Text(), view_.AnT(), session_.CurrentTextFile, view_.Settings());
 }
 
 void RefreshCycle::Refresh()
 {
+    ++refreshCount_;
     const SettingsSource& settings = view_.Settings();
     HWND player = FindPlayerWindow(settings);
-    if (Modified(view_.Memo2())) {
+    if (view_.Text().Modified()) {
         const bool settled = AskAboutEdits();
         // The player may have gone while the question was open.
         if (player && !IsWindow(player))
@@ -92,49 +81,48 @@ void RefreshCycle::Refresh()
             // The edit stays on screen, where the user can still save it; the
             // timer waits for the next song change rather than repeating the
             // failure every tick.
-            lastPlayerTitle_ = player ? ReadPlayerTitle(player) : std::string(NoPlayerMarker);
+            session_.LastPlayerTitle = player ? ReadPlayerTitle(player) : std::string(NoPlayerMarker);
             return;
         }
     }
 
-    view_.CurrentTextFile.clear();
-    view_.Song = {};
+    session_.CurrentTextFile.clear();
+    session_.Song = {};
     view_.SetAnTCaption({});
     // The text area is emptied where the refresh ends without loading a text
     // into it: emptying a long text costs as much as loading one.
-    view_.Candidates.clear();
+    session_.Candidates.clear();
     view_.EnableNextCommands(false);
 
     if (!player) {
         ReportMiss(PlayerNotRunning);
         return;
     }
-    lastPlayerTitle_ = ReadPlayerTitle(player);
-    std::string upperTitle = lastPlayerTitle_;
+    session_.LastPlayerTitle = ReadPlayerTitle(player);
+    std::string upperTitle = session_.LastPlayerTitle;
     MakeUpperAnsi(upperTitle);
     if (IsIdlePlayerTitle(upperTitle)) {
         ReportMiss(PlayerNotPlaying);
         return;
     }
 
-    ParseNowPlaying(lastPlayerTitle_, settings, view_.Song);
-    view_.SetAnTCaption(view_.Song.SongArtist + " - " + view_.Song.SongTitle);
+    ParseNowPlaying(session_.LastPlayerTitle, settings, session_.Song);
+    view_.SetAnTCaption(session_.Song.SongArtist + " - " + session_.Song.SongTitle);
     view_.FormResize(view_.Window());
-    SearchTexts(view_.Song, settings, view_.Candidates);
-    if (view_.Candidates.empty()) {
+    SearchTexts(session_.Song, settings, session_.Candidates);
+    if (session_.Candidates.empty()) {
         ReportMiss(NoTextForSong);
         return;
     }
-    if (!ShowCandidate(BestCandidate(view_.Candidates, view_.Song.SongTitle)))
+    if (!ShowCandidate(BestCandidate(session_.Candidates, session_.Song.SongTitle)))
         return;
     if (settings.LengthIsWidthEnabled() && settings.LengthIsWidth() &&
-        !FitWindowWidth(view_.Window(), view_.Memo2(), view_.AnT(), view_.CurrentTextFile, settings))
+        !FitWindowWidth(view_.Window(), view_.Text(), view_.AnT(), session_.CurrentTextFile, settings))
         return;
     if (settings.AutoTrim())
-        view_.ButtTrimClick(view_.Window());
-    CHARRANGE start{0, 0};
-    SendMessageA(view_.Memo2(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
-    if (!view_.Candidates.empty())
+        view_.Text().Trim();
+    view_.Text().MoveCaretToStart();
+    if (!session_.Candidates.empty())
         view_.EnableNextCommands(true);
 }
 
@@ -155,33 +143,36 @@ bool RefreshCycle::AskAboutEdits()
 bool RefreshCycle::ShowCandidate(std::size_t index)
 {
     const SettingsSource& settings = view_.Settings();
-    view_.CurrentTextFile = view_.Candidates[index];
-    view_.CurrentTextFormat = {};
+    session_.CurrentTextFile = session_.Candidates[index];
+    session_.CurrentTextFormat = {};
+    session_.NoSong = false;
     view_.EnableSaveCommands(!settings.OpenByShell());
     if (settings.OpenByShell()) {
-        SetMemoText(view_.Memo2(), {});
-        OpenInExternalEditor(view_.CurrentTextFile, settings.ClosePads(), view_.EditorProcess);
+        view_.Text().SetAnsiText({});
+        OpenInExternalEditor(session_.CurrentTextFile, settings.ClosePads(), session_.EditorProcess);
     } else {
-        const std::optional<std::string> text = ReadWholeFile(view_.CurrentTextFile);
+        const std::optional<std::string> text = ReadWholeFile(session_.CurrentTextFile);
         if (!text) {
-            SetMemoText(view_.Memo2(), {});
-            ReportError(view_.Window(), "Cannot open file " + view_.CurrentTextFile);
+            view_.Text().SetAnsiText({});
+            ReportError(view_.Window(), "Cannot open file " + session_.CurrentTextFile);
             return false;
         }
-        view_.CurrentTextFormat = ShowFileText(view_.Memo2(), *text);
+        session_.CurrentTextFormat = ShowFileText(view_.Text(), *text);
     }
-    view_.SetStatusHint(view_.CurrentTextFile);
-    view_.SetStatusText(StatusTextOf(view_.CurrentTextFile, settings.TextsPath()));
-    view_.Candidates.erase(view_.Candidates.begin() + static_cast<std::ptrdiff_t>(index));
-    view_.EnableNextCommands(!view_.Candidates.empty());
+    view_.SetStatusHint(session_.CurrentTextFile);
+    view_.SetStatusText(StatusTextOf(session_.CurrentTextFile, settings.TextsPath()));
+    session_.Candidates.erase(session_.Candidates.begin() + static_cast<std::ptrdiff_t>(index));
+    view_.EnableNextCommands(!session_.Candidates.empty());
     return true;
 }
 
 void RefreshCycle::ReportMiss(int kind)
 {
     const SettingsSource& settings = view_.Settings();
-    SetMemoText(view_.Memo2(), {});
+    view_.Text().SetAnsiText({});
     const bool boxes = !settings.SilentMode();
+    // Only a song without a text still has a song to save a text for.
+    session_.NoSong = kind != NoTextForSong;
     if (kind == PlayerNotRunning) {
         const std::string message = LoadResourceString(IDS_PlayerNotRunning);
         if (boxes) {
@@ -190,7 +181,7 @@ void RefreshCycle::ReportMiss(int kind)
             view_.SetTimer1Running(settings.RefreshOnTimer());
         }
         view_.SetStatusText(message);
-        lastPlayerTitle_ = NoPlayerMarker;
+        session_.LastPlayerTitle = NoPlayerMarker;
         view_.EnableSaveCommands(false);
     } else if (kind == PlayerNotPlaying) {
         const std::string message = LoadResourceString(IDS_PlayerNotPlaying);
@@ -199,24 +190,24 @@ void RefreshCycle::ReportMiss(int kind)
         view_.SetStatusText(message);
         view_.EnableSaveCommands(false);
     } else {
-        view_.Song.SongTitle = MakeSafeFileName(view_.Song.SongTitle, settings);
+        session_.Song.SongTitle = MakeSafeFileName(session_.Song.SongTitle, settings);
         std::string message = LoadResourceString(IDS_NoTextMessage);
         const std::size_t slot = message.find("%s");
         if (slot != std::string::npos)
             message.replace(slot, 2,
-                            MissingTextPattern(settings.TextsPath(), view_.Song.SongArtist, view_.Song.SongTitle));
+                            MissingTextPattern(settings.TextsPath(), session_.Song.SongArtist, session_.Song.SongTitle));
         if (boxes)
             ShowMessageBox(nullptr, message, LoadResourceString(IDS_NoTextCaption), MB_OK);
         view_.SetStatusText(message);
         FitWidthToArtistAndTitle(view_.Window(), view_.AnT(), settings);
     }
-    CloseExternalEditor(settings.ClosePadsEnabled() && settings.ClosePads(), view_.EditorProcess);
+    CloseExternalEditor(settings.ClosePadsEnabled() && settings.ClosePads(), session_.EditorProcess);
     if (kind == NoTextForSong) {
         // Only a file that was written can be found by the next refresh;
         // refreshing after a failed write would repeat this miss without end.
         if (CreateTextFileForSong(view_)) {
             creatingFile_ = true;
-            view_.MenuRefreshClick(view_.Window());
+            MenuRefreshClick();
             creatingFile_ = false;
         }
         view_.EnableSaveCommands(!settings.OpenByShell());
@@ -226,7 +217,7 @@ void RefreshCycle::ReportMiss(int kind)
 
 void RefreshCycle::EndMiss()
 {
-    view_.CurrentTextFile.clear();
+    session_.CurrentTextFile.clear();
     ShrinkToMinimumWidth(view_.Window(), view_.Settings());
     view_.SetStatusHint(view_.StatusText());
 }

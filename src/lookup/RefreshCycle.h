@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lookup/SongSession.h"
+
 #include <cstddef>
 #include <string>
 
@@ -26,9 +28,11 @@ public:
     // Shows the best of the files the last search found and not yet shown.
     void MenuNextClick();
 
-    // The player's line at the last refresh that found the player, "NoAmp"
-    // after one that did not; empty before the first.
-    const std::string& LastPlayerTitle() const { return lastPlayerTitle_; }
+    // The song it is on.
+    SongSession& Session() { return session_; }
+    const std::string& LastPlayerTitle() const { return session_.LastPlayerTitle; }
+    // How many refreshes have run, for seeing that a change was taken once.
+    std::size_t RefreshCount() const { return refreshCount_; }
 
 private:
     void Refresh();
@@ -39,8 +43,9 @@ private:
     void EndMiss();
 
     RefreshView& view_;
-    std::string lastPlayerTitle_;
+    SongSession session_;
     bool refreshing_ = false;
     bool pending_ = false;
     bool creatingFile_ = false;
+    std::size_t refreshCount_ = 0;
 };

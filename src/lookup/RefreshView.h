@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editing/SongTextView.h"
-#include "lookup/Ranking.h"
 
 // What the refresh cycle drives of the main window, beyond what saving needs.
 class RefreshView : public SongTextView {
@@ -15,9 +14,4 @@ public:
     virtual void EnableSaveCommands(bool enabled) = 0;
     // Timer1, at the `RefreshInterval` of the moment.
     virtual void SetTimer1Running(bool running) = 0;
-    virtual void ButtTrimClick(HWND sender) = 0;
-    virtual void MenuRefreshClick(HWND sender) = 0;
-
-    // Full paths of the other text files found for the song.
-    CandidateList Candidates;
 };

@@ -264,11 +264,11 @@ TEST_F(MainWindowTest, ClearEmptiesTheTextAreaOnly)
     WatchedMain& window = CreateMain();
     SetWindowTextA(window.Memo2(), Cp1251(L"Первая строка\r\nВторая строка").c_str());
     window.SetStatusText("\\Artist\\Title.txt");
-    window.Candidates = {"C:\\Texts\\Artist\\Title (live).txt"};
+    window.Session().Candidates = {"C:\\Texts\\Artist\\Title (live).txt"};
     window.PerformMenuClick(ID_MenuClear);
     EXPECT_EQ(GetWindowTextLengthA(window.Memo2()), 0);
     EXPECT_EQ(window.StatusText(), "\\Artist\\Title.txt");
-    EXPECT_THAT(window.Candidates, ElementsAre("C:\\Texts\\Artist\\Title (live).txt"));
+    EXPECT_THAT(window.Session().Candidates, ElementsAre("C:\\Texts\\Artist\\Title (live).txt"));
 }
 
 TEST_F(MainWindowTest, TidyingButtonsWorkOnTheTextAreaThroughTheirMenuItems)
@@ -334,7 +334,7 @@ TEST_F(MainWindowTest, ShowsTheArtistPanelOnceUntilItIsClosed)
     ScratchFolder texts;
     texts.MakeFile(L"Band\\Sonvera Artist info.txt", "notes");
     settings.textsPath = texts.AnsiPath();
-    window.Song.SongArtist = "Band";
+    window.Session().Song.SongArtist = "Band";
     window.PerformButtonClick(ID_ButtInfo);
     ASSERT_TRUE(artist.IsVisible());
     EXPECT_EQ(WindowTextOf(artist.InforMemo()), "notes");

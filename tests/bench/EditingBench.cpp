@@ -2,7 +2,7 @@
 // area once, and the window width fitting, on a long made-up song text in
 // code page 1251. Prints "name: value" lines.
 #include "bench/BenchTiming.h"
-#include "editing/MemoTidying.h"
+#include "app/RichTextArea.h"
 #include "editing/WidthFitting.h"
 #include "settings/Settings.h"
 #include "support/Cp1251.h"
@@ -118,6 +118,16 @@ struct CommandFigures {
     double normalise;
 };
 
+void MenuTrimText(HWND memo)
+{
+    RichTextArea(memo).Trim();
+}
+
+void MenuNormText(HWND memo)
+{
+    RichTextArea(memo).Normalise();
+}
+
 // Each command on a text area that has just taken the text, as after a
 // refresh; the text area is new for every run, so that no run pays for
 // what an earlier one left behind.
@@ -153,7 +163,7 @@ int main()
     {
         Windows windows;
         for (int round = 0; round < 11; ++round)
-            fitTimes.push_back(Time([&] { FitWindowWidth(windows.Main(), windows.Memo(), windows.Label(), longFile, settings); }));
+            fitTimes.push_back(Time([&] { FitWindowWidth(windows.Main(), RichTextArea(windows.Memo()), windows.Label(), longFile, settings); }));
     }
 
     const CommandFigures small = MeasureCommands(shortText, 11);

@@ -96,8 +96,8 @@ int main()
     // shows it; in turns, so that a busy machine slows both alike.
     std::vector<double> cp1251Times, utf8Times;
     for (int round = 0; round < Rounds; ++round) {
-        cp1251Times.push_back(Time([&] { ShowFileText(main.Memo2(), *ReadWholeFile(encodings.AnsiPath() + "cp1251.txt")); }));
-        utf8Times.push_back(Time([&] { ShowFileText(main.Memo2(), *ReadWholeFile(encodings.AnsiPath() + "utf8.txt")); }));
+        cp1251Times.push_back(Time([&] { ShowFileText(main.Text(), *ReadWholeFile(encodings.AnsiPath() + "cp1251.txt")); }));
+        utf8Times.push_back(Time([&] { ShowFileText(main.Text(), *ReadWholeFile(encodings.AnsiPath() + "utf8.txt")); }));
     }
     const double cp1251 = Median(cp1251Times);
     const double utf8 = Median(utf8Times);

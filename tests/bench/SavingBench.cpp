@@ -2,7 +2,9 @@
 // write of the same bytes over a file in the same folder. Prints "name: value"
 // lines.
 #include "bench/BenchTiming.h"
+#include "app/RichTextArea.h"
 #include "editing/SongTextView.h"
+#include "lookup/SongSession.h"
 #include "editing/TextSaving.h"
 #include "settings/Settings.h"
 #include "support/Cp1251.h"
@@ -32,13 +34,16 @@ public:
                                 GetModuleHandleA(nullptr), nullptr);
         SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
         SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
+        area_.Attach(memo_);
     }
     ~BenchView() override { DestroyWindow(memo_); }
     BenchView(const BenchView&) = delete;
     BenchView& operator=(const BenchView&) = delete;
 
     HWND Window() const override { return nullptr; }
-    HWND Memo2() const override { return memo_; }
+    TextArea& Text() override { return area_; }
+    SongSession& Session() override { return session_; }
+    HWND Memo2() const { return memo_; }
     HWND AnT() const override { return nullptr; }
     const SettingsSource& Settings() const override { return settings_; }
     std::string StatusText() const override { return status_; }
@@ -48,6 +53,8 @@ public:
 private:
     const ::Settings& settings_;
     HWND memo_ = nullptr;
+    RichTextArea area_;
+    SongSession session_;
     std::string status_ = "-";
 };
 
@@ -82,9 +89,9 @@ int main()
 
     const std::string text = SongText();
     SetWindowTextA(view.Memo2(), text.c_str());
-    view.Song = {"Artist", "Song"};
+    view.Session().Song = {"Artist", "Song"};
     const std::string plain = scratch.AnsiPath() + "Artist\\Plain.txt";
-    if (!WriteCurrentText(view) || GetFileAttributesA(view.CurrentTextFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!WriteCurrentText(view) || GetFileAttributesA(view.Session().CurrentTextFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
         std::puts("error: the first save failed");
         return 1;
     }

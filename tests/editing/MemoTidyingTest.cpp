@@ -1,5 +1,5 @@
 #include "editing/EditingWindows.h"
-#include "editing/MemoTidying.h"
+#include "app/RichTextArea.h"
 #include "editing/TextTidying.h"
 #include "support/Cp1251.h"
 #include "win/AnsiCase.h"
@@ -11,6 +11,17 @@
 #include <string>
 
 namespace {
+
+// The commands as the main window runs them, on a text area of its own.
+void MenuTrimText(HWND memo)
+{
+    RichTextArea(memo).Trim();
+}
+
+void MenuNormText(HWND memo)
+{
+    RichTextArea(memo).Normalise();
+}
 
 class MemoTidyingTest : public ::testing::Test {
 protected:

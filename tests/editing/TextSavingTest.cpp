@@ -1,6 +1,5 @@
 #include "app/MainWindowFixture.h"
 #include "app/SonveraIds.h"
-#include "editing/MemoTidying.h"
 #include "editing/TextSaving.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
@@ -58,14 +57,14 @@ TEST_F(TextSavingTest, ANewTextGoesToItsSongsFileTheNextSaveRewritesItAndAFileKe
     const std::string root = scratch.AnsiPath();
     for (const Case& c : cases) {
         SCOPED_TRACE(Cp1251(c.file));
-        main->CurrentTextFile.clear();
-        main->Song = {Cp1251(c.artist), Cp1251(c.title)};
+        main->Session().CurrentTextFile.clear();
+        main->Session().Song = {Cp1251(c.artist), Cp1251(c.title)};
         Type(text);
         Save();
         EXPECT_EQ(scratch.Read(c.file), text);
-        EXPECT_EQ(main->CurrentTextFile, root.substr(0, root.size() - 1) + Cp1251(c.statusText));
+        EXPECT_EQ(main->Session().CurrentTextFile, root.substr(0, root.size() - 1) + Cp1251(c.statusText));
         EXPECT_EQ(main->StatusText(), Cp1251(c.statusText));
-        EXPECT_EQ(main->StatusHint(), main->CurrentTextFile);
+        EXPECT_EQ(main->StatusHint(), main->Session().CurrentTextFile);
         EXPECT_FALSE(Modified());
         const int wide = width();
         EXPECT_GT(wide, start);
@@ -80,7 +79,7 @@ TEST_F(TextSavingTest, ANewTextGoesToItsSongsFileTheNextSaveRewritesItAndAFileKe
                                    DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
         scratch.MakeFile(L"Up_Down\\Why_ No..txt", "old", attributes);
         const DWORD before = Attributes(L"Up_Down\\Why_ No..txt");
-        main->CurrentTextFile = root + "Up_Down\\Why_ No..txt";
+        main->Session().CurrentTextFile = root + "Up_Down\\Why_ No..txt";
         Type("new");
         Save();
         EXPECT_EQ(scratch.Read(L"Up_Down\\Why_ No..txt"), "new");
@@ -119,10 +118,11 @@ TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLin
         SCOPED_TRACE(c.what);
         boxes.shown.clear();
         settings.textsPath = c.textsPath;
-        main->Song = {"A", "New"};
-        main->CurrentTextFile = c.currentTextFile;
+        main->Session().Song = {"A", "New"};
+        main->Session().CurrentTextFile = c.currentTextFile;
         main->SetStatusText(Cp1251(c.statusText));
         main->SetStatusHint("hint");
+        main->Session().NoSong = c.boxText.empty();
         Type("unsaved words");
         HANDLE holder = c.lock ? CreateFileW((scratch.Path() + L"A\\Locked.txt").c_str(), GENERIC_READ, 0, nullptr,
                                              OPEN_EXISTING, 0, nullptr)
@@ -153,7 +153,7 @@ TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLin
 
 TEST_F(TextSavingTest, TheCreateFilesStepWritesAnEmptyFileOnlyInEditorModeForAWriter)
 {
-    main->Song = {"Artist", "Song"};
+    main->Session().Song = {"Artist", "Song"};
     for (const auto& [openByShell, iamawriter] : {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}}) {
         settings.openByShell = openByShell;
         settings.iamawriter = iamawriter;
@@ -167,8 +167,8 @@ TEST_F(TextSavingTest, ALetterCodePage1251LacksIsTidiedAndSavedOnlyAsUtf8WithAMa
 {
     const std::string old = Cp1251(L"  ёлка");
     scratch.MakeFile(L"A\\Old.txt", old);
-    main->CurrentTextFile = scratch.AnsiPath() + "A\\Old.txt";
-    main->CurrentTextFormat = ShowFileText(main->Memo2(), old);
+    main->Session().CurrentTextFile = scratch.AnsiPath() + "A\\Old.txt";
+    main->Session().CurrentTextFormat = ShowFileText(main->Text(), old);
     // Pasted at the end, then tidied in UTF-16: nothing is lost.
     SendMessageA(main->Memo2(), EM_SETSEL, 100, 100);
     SETTEXTEX paste{ST_SELECTION, 1200};

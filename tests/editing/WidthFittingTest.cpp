@@ -1,3 +1,4 @@
+#include "app/RichTextArea.h"
 #include "editing/EditingWindows.h"
 #include "editing/WidthFitting.h"
 #include "settings/Settings.h"
@@ -96,7 +97,7 @@ TEST_F(WidthFittingTest, FitsTheClientWidthToTheWidestLine)
         const int expected = fitted + ScrollBar();
         const int height = OuterHeight(windows.Main());
 
-        EXPECT_TRUE(FitWindowWidth(windows.Main(), windows.Memo(), windows.Label(), File(c.contents), settings));
+        EXPECT_TRUE(FitWindowWidth(windows.Main(), RichTextArea(windows.Memo()), windows.Label(), File(c.contents), settings));
         EXPECT_EQ(ClientWidth(windows.Main()), expected);
         EXPECT_EQ(OuterHeight(windows.Main()), height);
     }
@@ -112,7 +113,7 @@ TEST_F(WidthFittingTest, MeasuresWithTheTextAreasCurrentFont)
         SCOPED_TRACE(points);
         windows.SetMemoFont("Courier New", points);
         ArrangeWindows();
-        ASSERT_TRUE(FitWindowWidth(windows.Main(), windows.Memo(), windows.Label(), path, settings));
+        ASSERT_TRUE(FitWindowWidth(windows.Main(), RichTextArea(windows.Memo()), windows.Label(), path, settings));
         EXPECT_EQ(ClientWidth(windows.Main()), MeasureText(windows.MemoFont(), line) + 140 + ScrollBar());
     }
     // Measuring left the fonts on display alone.
@@ -139,7 +140,7 @@ TEST_F(WidthFittingTest, ReportsAFileItCannotReadAndKeepsTheWidth)
         SCOPED_TRACE(c.name);
         boxes.shown.clear();
         const int width = OuterWidth(windows.Main());
-        EXPECT_FALSE(FitWindowWidth(windows.Main(), windows.Memo(), windows.Label(), c.path, settings));
+        EXPECT_FALSE(FitWindowWidth(windows.Main(), RichTextArea(windows.Memo()), windows.Label(), c.path, settings));
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].text, c.message);
         EXPECT_EQ(boxes.shown[0].caption, "Winamp Sonvera");

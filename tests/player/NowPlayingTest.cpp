@@ -48,6 +48,9 @@ TEST(ParseNowPlaying, ReadsBothPlayerGenerations)
         {0, "12. Artist - Title (Live) - Winamp", "Artist", "Title (Live)"},
         {0, "7. Title - Winamp", "", "Title"},
         {0, "12. Artist-Title - Winamp", "", "Artist-Title"},
+        // The separator is a hyphen with a space on both sides.
+        {0, "3. Artist -Live - Song - Winamp", "Artist -Live", "Song"},
+        {0, "3. Artist- Live - Song - Winamp", "Artist- Live", "Song"},
         {0, "12. Title (Live)", "", "Title"},
         {0, "12. Title", "", Unknown},
         {0, "", "", Unknown},

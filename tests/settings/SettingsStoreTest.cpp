@@ -140,11 +140,11 @@ TEST_F(SettingsStoreTest, ARefusedWriteIsReportedOnceAndTheEditedTextIsStillSave
     texts.MakeFile(L"Artist\\Song.txt", "old");
     TSonveraMain& main = Start();
     program->settings().textsPath = texts.AnsiPath();
-    main.Song = {"Artist", "Song"};
-    main.CurrentTextFile = texts.AnsiPath() + "Artist\\Song.txt";
+    main.Session().Song = {"Artist", "Song"};
+    main.Session().CurrentTextFile = texts.AnsiPath() + "Artist\\Song.txt";
     SendMessageA(main.Memo2(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new words"));
     SendMessageA(main.Memo2(), EM_SETMODIFY, TRUE, 0);
-    main.SetStatusText("\\Artist\\Song.txt");
+    main.Session().NoSong = false;
     // Neither the machine's key nor the user's can be written.
     hive.Refuse();
     {

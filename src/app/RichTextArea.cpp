@@ -1,17 +1,39 @@
-#include "editing/MemoTidying.h"
+#include "app/RichTextArea.h"
 
 #include "editing/TextEncoding.h"
 #include "editing/TextTidying.h"
 #include "win/AnsiCase.h"
+#include "win/DeviceContext.h"
 
 #include <richedit.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
+
+// The code page that hands the text area UTF-16 text unconverted.
+constexpr UINT UnicodeCodePage = 1200;
+
+std::u16string ControlUnicodeText(HWND memo)
+{
+    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMCHARS, UnicodeCodePage};
+    const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
+    if (length <= 0)
+        return {};
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    GETTEXTEX request{};
+    request.cb = static_cast<DWORD>(text.size() * sizeof(char16_t));
+    request.flags = GT_DEFAULT;
+    request.codepage = UnicodeCodePage;
+    const LRESULT copied =
+        SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
 
 std::size_t CaretPosition(HWND memo)
 {
@@ -199,35 +221,78 @@ void TidyText(HWND memo, Tidy&& tidy)
 
 } // namespace
 
-std::u16string ControlUnicodeText(HWND memo)
+std::u16string RichTextArea::Text() const
 {
-    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMCHARS, UnicodeCodePage};
-    const LRESULT length = SendMessageA(memo, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
-    if (length <= 0)
-        return {};
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size() * sizeof(char16_t));
-    request.flags = GT_DEFAULT;
-    request.codepage = UnicodeCodePage;
-    const LRESULT copied =
-        SendMessageA(memo, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return ControlUnicodeText(control_);
 }
 
-void MenuTrimText(HWND memo)
+void RichTextArea::SetAnsiText(std::string_view text)
 {
+    SetWindowTextA(control_, std::string(text).c_str());
+    SendMessageA(control_, EM_SETMODIFY, FALSE, 0);
+}
+
+void RichTextArea::SetUnicodeText(std::u16string_view text)
+{
+    const std::u16string terminated(text);
+    SETTEXTEX how{ST_DEFAULT, UnicodeCodePage};
+    SendMessageA(control_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(terminated.c_str()));
+    SendMessageA(control_, EM_SETMODIFY, FALSE, 0);
+}
+
+bool RichTextArea::Modified() const
+{
+    // Wine answers -1 for a modified text.
+    return SendMessageA(control_, EM_GETMODIFY, 0, 0) != 0;
+}
+
+void RichTextArea::SetModified(bool modified)
+{
+    SendMessageA(control_, EM_SETMODIFY, modified ? TRUE : FALSE, 0);
+}
+
+void RichTextArea::MoveCaretToStart()
+{
+    Select(control_, 0, 0);
+}
+
+void RichTextArea::Trim()
+{
+    HWND memo = control_;
     TidyText(memo, [memo](auto text, std::size_t caret, auto, auto) {
         const auto trimmed = TrimText(text, caret);
         Change(memo, text, trimmed.text, trimmed.edits, trimmed.caret);
     });
 }
 
-void MenuNormText(HWND memo)
+void RichTextArea::Normalise()
 {
+    HWND memo = control_;
     TidyText(memo, [memo](auto text, std::size_t caret, auto toUpper, auto toLower) {
         const auto normalised = NormaliseText(text, toUpper, toLower);
         Change(memo, text, normalised.text, normalised.edits, caret);
     });
+}
+
+UniqueFont RichTextArea::TextFont() const
+{
+    CHARFORMAT2A format{};
+    format.cbSize = sizeof format;
+    SendMessageA(control_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 1440);
+    if ((format.dwMask & CFM_WEIGHT) && format.wWeight != 0)
+        font.lfWeight = format.wWeight;
+    else
+        font.lfWeight = (format.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = (format.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+    font.lfUnderline = (format.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
+    font.lfStrikeOut = (format.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
+    font.lfCharSet = format.bCharSet;
+    font.lfPitchAndFamily = format.bPitchAndFamily;
+    static_assert(sizeof font.lfFaceName == sizeof format.szFaceName);
+    std::memcpy(font.lfFaceName, format.szFaceName, sizeof font.lfFaceName);
+    font.lfFaceName[LF_FACESIZE - 1] = '\0';
+    return UniqueFont(CreateFontIndirectA(&font));
 }

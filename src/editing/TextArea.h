@@ -1,0 +1,43 @@
+#pragma once
+
+#include "win/UniqueHandle.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+// The song's text area as everything outside the main window uses it: its
+// text in either form, whether it was edited, the caret, and the tidying
+// commands. The main window owns the one implementation, the only code that
+// talks to the control.
+class TextArea {
+public:
+    // For its place and size on the screen.
+    virtual HWND Window() const = 0;
+
+    // The text as the area holds it, every character in UTF-16: a paragraph
+    // break is one CR, so that offsets into it are caret positions.
+    virtual std::u16string Text() const = 0;
+    // Puts in a text, code page 1251 or UTF-16, which then counts as unedited.
+    virtual void SetAnsiText(std::string_view text) = 0;
+    virtual void SetUnicodeText(std::u16string_view text) = 0;
+    virtual bool Modified() const = 0;
+    virtual void SetModified(bool modified) = 0;
+    // The caret to the start of the text.
+    virtual void MoveCaretToStart() = 0;
+
+    // Cuts blank lines and spaces from the start and end of the text and
+    // spaces from the ends of every line. The caret moves back by what was
+    // cut before it.
+    virtual void Trim() = 0;
+    // Makes the first character of every line upper case and the rest lower
+    // case. The caret stays where it was.
+    virtual void Normalise() = 0;
+
+    // A font like the text's, to measure its lines with.
+    virtual UniqueFont TextFont() const = 0;
+
+protected:
+    ~TextArea() = default;
+};
