@@ -79,8 +79,10 @@ int main()
     }
 
     const NowPlayingSong song{"Artist", "Needle in the Haystack"};
+    // A title only the tolerant names match, as a shop writes it.
+    const NowPlayingSong remastered{"Artist", "Needle in the Haystack (Remastered 2011)"};
     std::size_t found = 0;
-    const auto searchIn = [&](const ScratchFolder& library) {
+    const auto searchIn = [&](const ScratchFolder& library, const NowPlayingSong& song) {
         Settings settings;
         settings.textsPath = library.AnsiPath();
         return [&found, &song, settings] {
@@ -90,20 +92,27 @@ int main()
                 found = BestCandidate(candidates, song.SongTitle) + candidates.size();
         };
     };
-    const auto searchAlone = searchIn(alone);
-    const auto searchCrowded = searchIn(crowded);
+    const auto searchAlone = searchIn(alone, song);
+    const auto searchCrowded = searchIn(crowded, song);
+    std::size_t tolerantFound = 0;
+    const auto searchTolerant = [&] {
+        searchIn(crowded, remastered)();
+        tolerantFound = found;
+    };
     const std::string artistFolder = alone.AnsiPath() + "Artist";
     std::size_t entries = 0;
     const auto bare = [&] { entries = BareEnumeration(artistFolder); };
 
     searchAlone();
     searchCrowded();
+    searchTolerant();
     bare();
-    std::vector<double> aloneTimes, crowdedTimes, bareTimes;
+    std::vector<double> aloneTimes, crowdedTimes, bareTimes, tolerantTimes;
     for (int round = 0; round < Rounds; ++round) {
         aloneTimes.push_back(MedianTime(searchAlone));
         bareTimes.push_back(MedianTime(bare));
         crowdedTimes.push_back(MedianTime(searchCrowded));
+        tolerantTimes.push_back(MedianTime(searchTolerant));
     }
     const double aloneMedian = Median(aloneTimes);
     const double bareMedian = Median(bareTimes);
@@ -116,5 +125,8 @@ int main()
     std::printf("search_vs_bare_enumeration: %.3f\n", aloneMedian / bareMedian);
     std::printf("search_with_other_artists_ms: %.3f\n", crowdedMedian * 1000);
     std::printf("search_other_artists_effect: %.3f\n", crowdedMedian / aloneMedian);
+    std::printf("tolerant_find_found: %zu\n", tolerantFound);
+    std::printf("tolerant_find_ms: %.3f\n", Median(tolerantTimes) * 1000);
+    std::printf("tolerant_find_vs_exact_find: %.3f\n", Median(tolerantTimes) / crowdedMedian);
     return 0;
 }

@@ -166,3 +166,32 @@ TEST_F(TextSearchTest, AHiddenArtistFolderOffersOnlyItsSubfolders)
     const CandidateList found = Search(L"Artist", L"Title");
     EXPECT_THAT(found, ElementsAre(Paths({L"Artist\\Album\\Title.txt"})[0]));
 }
+
+TEST_F(TextSearchTest, TolerantNamesAreTriedOnlyWhenTheExactSearchFindsNothing)
+{
+    texts.MakeFile(L"Queen\\Bohemian Rhapsody.txt");
+    texts.MakeFile(L"Queen\\Album\\Don't Stop Me Now.txt");
+    texts.MakeFile(L"Елка\\Прованс.txt");
+    texts.MakeFile(L"Artist\\Song - 2009 Remaster.txt");
+    texts.MakeFile(L"Artist\\Song.txt");
+    const struct {
+        const wchar_t* artist;
+        const wchar_t* title;
+        std::vector<std::wstring> found;
+    } cases[] = {
+        {L"Queen", L"Bohemian Rhapsody (Remastered 2011)", {L"Queen\\Bohemian Rhapsody.txt"}},
+        {L"Queen", L"Don’t Stop Me Now (feat. Nobody)", {L"Queen\\Album\\Don't Stop Me Now.txt"}},
+        {L"QUEEN", L"Bohemian Rhapsody", {L"QUEEN\\Bohemian Rhapsody.txt"}},
+        {L"Ёлка", L"ПРОВАНС", {L"Елка\\Прованс.txt"}},
+        {L"Artist", L"Song - 2009 Remaster", {L"Artist\\Song - 2009 Remaster.txt"}},
+        {L"Queen", L"Bohemian Like You", {}},
+        {L"Nobody", L"Song", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Cp1251(c.title));
+        std::vector<std::string> expected;
+        for (const std::wstring& path : c.found)
+            expected.push_back(texts.AnsiPath() + Cp1251(path));
+        EXPECT_EQ(Search(c.artist, c.title), expected);
+    }
+}
