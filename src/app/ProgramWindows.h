@@ -27,6 +27,7 @@ public:
     TOptions& Options();
 
 private:
+    // Made first: the windows are made from it.
     LoadedSettings loaded_;
 
 public:

@@ -18,7 +18,6 @@
 
 class AboutPanel;
 class ArtistInfoPanel;
-class RefreshCycle;
 class TApplication;
 
 // The main window: the text of the playing song with the text and player

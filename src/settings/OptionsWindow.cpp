@@ -294,16 +294,17 @@ INT_PTR CALLBACK TOptions::PageProcedure(HWND page, UINT message, WPARAM wParam,
 LRESULT CALLBACK TOptions::ArrowBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR owner) noexcept
 {
-    UINT button = 0;
+    // Any mouse button steps, the box saying which way.
     switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: button = MK_LBUTTON; break;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: button = MK_RBUTTON; break;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: button = MK_MBUTTON; break;
-    default: return DefSubclassProc(box, message, wParam, lParam);
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
+        break;
+    default:
+        return DefSubclassProc(box, message, wParam, lParam);
     }
     auto* self = reinterpret_cast<TOptions*>(owner);
     try {
-        (void)button;
         self->StepSpecialSymbol(GetDlgCtrlID(box) != SpecialLeftId);
     } catch (const std::exception& error) {
         ReportError(self->window_, error.what());

@@ -96,7 +96,6 @@ public:
     static constexpr int EditorModeAnTFontSize = 10;
 
 private:
-    friend Settings DesignedSettings();
     std::set<OptionId> disabled_{RefreshIntervalId, MinMemoWidthId, MaxMemoWidthId,
                                  UseAnTWidthId,     IamawriterId,   ClosePadsId};
 };
