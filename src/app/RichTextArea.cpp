@@ -276,6 +276,8 @@ void RichTextArea::Normalise()
 
 UniqueFont RichTextArea::TextFont() const
 {
+    // The rich edit does not answer WM_GETFONT: the font is made again from
+    // its default character format, the way the control makes it.
     CHARFORMAT2A format{};
     format.cbSize = sizeof format;
     SendMessageA(control_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));

@@ -204,6 +204,8 @@ private:
     LRESULT LabelColours(HDC context) const;
     // In SonveraMainLook.cpp.
     void TakeLook(const ::Settings& look);
+    // The label's panel as high as its font needs; lays the window out again.
+    void FitLabelPanel();
     POINT ClientPointOnScreen(int x, int y) const;
     bool IsToolBarButton(UINT button) const;
 

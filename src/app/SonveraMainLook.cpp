@@ -39,8 +39,8 @@ void TSonveraMain::TakeLook(const ::Settings& look)
             ShowWindow(parts[part], SW_HIDE);
     SetLabelColours(ColourTable[static_cast<std::size_t>(look.anTColor.foreground)],
                     ColourTable[static_cast<std::size_t>(look.anTColor.background)]);
-    // Fits the label's panel to its size, and lays the window out.
-    SetLabelFontSize(look.AnTFontSize());
+    // The label's font was made with the window; its panel fits it.
+    FitLabelPanel();
     if (look.LengthIsWidth())
         SetMemoWordWrap(false);
     if (look.ampVer == PlayerGeneration::Winamp3)
@@ -207,7 +207,11 @@ void TSonveraMain::SetLabelFontSize(int points)
     UniqueGdiObject font = MakeFont("Arial", PointsToPixels(points), FW_BOLD);
     SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     labelFont_ = std::move(font);
+    FitLabelPanel();
+}
 
+void TSonveraMain::FitLabelPanel()
+{
     // The panel fits the label's characters, and never shrinks below its designed height.
     TEXTMETRICA metrics{};
     {

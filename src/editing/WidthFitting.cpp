@@ -11,18 +11,13 @@
 #include "win/UniqueHandle.h"
 #include "win/WindowText.h"
 
-#include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
 namespace {
 
-// The font the rich edit draws its text with. It does not answer WM_GETFONT,
-// so the font is made again from its default character format, the way the
-// control makes it.
 // Text widths in one font, on a memory device context of the screen's kind,
 // which gets its own font back at the end.
 class TextMeasure {

@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -109,29 +110,28 @@ private:
     std::vector<Seen> others_;
 };
 
-// The texts folder's artist folders whose tolerant name is the artist's, as
-// the accent-free stage allows when `withoutAccents`.
-std::vector<std::string> TolerantArtistFolders(const std::string& textsPath, const std::string& artist,
-                                               bool withoutAccents)
+// The texts folder's artist folders whose tolerant name is the artist's
+// (first), and those that are so only without accents (second), from one walk.
+std::pair<std::vector<std::string>, std::vector<std::string>> TolerantArtistFolders(const std::string& textsPath,
+                                                                                    const std::string& artist)
 {
-    std::vector<std::string> folders;
+    std::pair<std::vector<std::string>, std::vector<std::string>> folders;
     WIN32_FIND_DATAA entry;
     UniqueFindHandle find(FindFirstFileA((textsPath + "*.*").c_str(), &entry));
     if (!find)
         return folders;
-    std::wstring wanted = TolerantName(Wide(artist));
-    if (withoutAccents)
-        wanted = WithoutAccents(wanted);
+    const std::wstring wanted = TolerantName(Wide(artist));
+    const std::wstring wantedWithoutAccents = WithoutAccents(wanted);
     do {
         const std::string_view name = entry.cFileName;
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (entry.dwFileAttributes & SkippedFolderAttributes) ||
             name == "." || name == "..")
             continue;
-        std::wstring folder = TolerantName(Wide(name));
-        if (withoutAccents)
-            folder = WithoutAccents(folder);
+        const std::wstring folder = TolerantName(Wide(name));
         if (folder == wanted)
-            folders.push_back(textsPath + entry.cFileName + "\\");
+            folders.first.push_back(textsPath + entry.cFileName + "\\");
+        else if (WithoutAccents(folder) == wantedWithoutAccents)
+            folders.second.push_back(textsPath + entry.cFileName + "\\");
     } while (FindNextFileA(find.get(), &entry));
     return folders;
 }
@@ -156,8 +156,9 @@ void SearchTexts(const NowPlayingSong& song, const SettingsSource& settings, Can
         walk.TryTolerant(title);
         return;
     }
-    for (const bool withoutAccents : {false, true}) {
-        for (const std::string& folder : TolerantArtistFolders(settings.TextsPath(), song.SongArtist, withoutAccents)) {
+    const auto [tolerantFolders, accentFreeFolders] = TolerantArtistFolders(settings.TextsPath(), song.SongArtist);
+    for (const std::vector<std::string>* stage : {&tolerantFolders, &accentFreeFolders}) {
+        for (const std::string& folder : *stage) {
             ArtistFolderWalk tolerantWalk(upperTitle, candidates);
             tolerantWalk.Walk(folder);
             if (candidates.size() == before)

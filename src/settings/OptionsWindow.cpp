@@ -35,7 +35,6 @@ constexpr DWORD WindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD WindowExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr int FontListDropHeight = 200;
 constexpr int HintWidth = 300;
-constexpr char DefaultFontEntry[] = "Default";
 // A label that fits its text exactly may lose the last character's overhang.
 constexpr int LabelSlack = 2;
 
@@ -525,7 +524,7 @@ void TOptions::FillFontList()
     HWND list = Control(FontBoxId);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     std::set<std::string> names = ScreenFontNames();
-    names.insert(DefaultFontEntry);
+    names.insert(DefaultFontName);
     for (const std::string& name : names)
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     fontListFilled_ = true;

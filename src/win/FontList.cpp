@@ -1,12 +1,11 @@
 #include "win/FontList.h"
 
 #include "win/DeviceContext.h"
+#include "win/Fonts.h"
 
 #include <windows.h>
 
 namespace {
-
-constexpr char DefaultFontEntry[] = "Default";
 
 int CALLBACK CollectFontName(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM found)
 {
@@ -38,8 +37,8 @@ std::string InstalledFontName(const std::string& name)
 {
     if (name.empty())
         return {};
-    if (lstrcmpiA(name.c_str(), DefaultFontEntry) == 0)
-        return DefaultFontEntry;
+    if (lstrcmpiA(name.c_str(), DefaultFontName) == 0)
+        return DefaultFontName;
     const std::set<std::string> found = FontsNamed(name);
     return found.size() == 1 ? *found.begin() : std::string();
 }

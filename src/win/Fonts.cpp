@@ -13,7 +13,7 @@ int PointsToPixels(int points)
 UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)
 {
     LOGFONTA font = {};
-    if (face == "Default")
+    if (face == DefaultFontName)
         GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     else
         face.copy(font.lfFaceName, sizeof font.lfFaceName - 1);
