@@ -195,3 +195,46 @@ TEST_F(TextSearchTest, TolerantNamesAreTriedOnlyWhenTheExactSearchFindsNothing)
         EXPECT_EQ(Search(c.artist, c.title), expected);
     }
 }
+
+// The player's line to the file shown, for lines code page 1251 can write:
+// the expectations were taken from the search of the ANSI names, and the
+// wide one must give the same file.
+TEST_F(TextSearchTest, ALineCodePage1251CanWriteFindsTheFileItAlwaysFound)
+{
+    for (const wchar_t* file : {L"Кино\\Группа крови.txt", L"Кино\\1988\\ГРУППА КРОВИ (live).txt",
+                                L"Кино\\Ёлка – зима.txt", L"Кино\\«Кукушка».txt", L"AC_DC\\Back_ In Black.txt",
+                                L"Artist -Live\\Song.txt", L"Artist\\Other song №2.txt", L"Artist\\Song.txt",
+                                L"Artist\\Album\\Song (remix).txt", L"Дельфин\\Весна (Remastered).txt",
+                                L"Solo.txt"})
+        texts.MakeFile(file);
+    const struct {
+        const wchar_t* line;
+        const wchar_t* shown;
+    } cases[] = {
+        {L"1. Кино - группа КРОВИ - Winamp", L"Кино\\Группа крови.txt"},
+        {L"12. КИНО - ёлка – ЗИМА - Winamp", L"КИНО\\Ёлка – зима.txt"},
+        {L"3. Кино - «Кукушка» - Winamp [Paused]", L"Кино\\«Кукушка».txt"},
+        {L"4. AC/DC - Back? In Black - Winamp", L"AC_DC\\Back_ In Black.txt"},
+        {L"5. Artist -Live - Song - Winamp", L"Artist -Live\\Song.txt"},
+        {L"6. Artist - song №2 - Winamp", L"Artist\\Other song №2.txt"},
+        {L"7. Artist - Song - Winamp", L"Artist\\Song.txt"},
+        {L"8. Artist - (remix) - Winamp", L"Artist\\Album\\Song (remix).txt"},
+        {L"9. Дельфин - Весна - Winamp", L"Дельфин\\Весна (Remastered).txt"},
+        {L"10. Solo - Winamp", L"\\Solo.txt"},
+        {L"11. Artist - Song (Live at Home) - Winamp", L"Artist\\Song.txt"},
+        {L"12. Кино - Звезда - Winamp", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Cp1251(c.line));
+        NowPlayingSong song;
+        ParseNowPlaying(Cp1251(c.line), settings, song);
+        CandidateList found;
+        SearchTexts(song, settings, found);
+        if (!c.shown)
+            EXPECT_THAT(found, IsEmpty());
+        else if (!found.empty())
+            EXPECT_EQ(found[BestCandidate(found, song.SongTitle)], texts.AnsiPath() + Cp1251(c.shown));
+        else
+            ADD_FAILURE() << "nothing found";
+    }
+}
