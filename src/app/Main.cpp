@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         ProgramWindows windows(instance);
         return windows.RunMessageLoop();
     } catch (const std::exception& error) {
-        ReportError(nullptr, error.what());
+        ReportError(nullptr, error);
     }
     return 0;
 }

@@ -317,7 +317,7 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         try {
             FormCreate(window_);
         } catch (const std::exception& error) {
-            ReportError(window_, error.what());
+            ReportError(window_, error);
         }
         return 0;
     case WM_SETCURSOR:
@@ -553,7 +553,8 @@ void TSonveraMain::CreateLabelPanel()
 {
     labelPanel_ = CreateWindowExA(WS_EX_STATICEDGE, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                               ToolBarHeight, 0, Panel1Height, window_, nullptr, instance_, window_);
-    label_ = CreateWindowExA(0, "STATIC", "Artist and title",
+    // A Unicode window, as the status line: they show names of any characters.
+    label_ = CreateWindowExW(0, L"STATIC", L"Artist and title",
                            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0,
                            labelPanel_, nullptr, instance_, nullptr);
     SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
@@ -575,7 +576,7 @@ void TSonveraMain::CreateMemo()
 
 void TSonveraMain::CreateStatusBar()
 {
-    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "",
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"",
                                  WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                      CCS_NODIVIDER,
                                  0, 0, 0, StatusBarHeight, window_, nullptr, instance_, nullptr);
@@ -599,7 +600,7 @@ void TSonveraMain::CreateHints()
     // subject to the window's hint setting.
     statusHints_ = CreateTooltip(window_);
     AddTool(statusHints_, window_, statusBar_, "");
-    SetToolText(hints_, labelPanel_, label_, WindowText(label_));
+    SetToolText(hints_, labelPanel_, label_, UnicodeWindowText(label_));
     SetToolText(statusHints_, window_, statusBar_, statusHint_);
     SetShowHint(showHint_);
 }
@@ -649,12 +650,12 @@ bool TSonveraMain::FormClose(HWND)
 
 void TSonveraMain::FormResize(HWND)
 {
-    const std::string measured = WindowText(label_) + "  ";
+    const std::wstring measured = UnicodeWindowText(label_) + L"  ";
     SIZE extent = {};
     {
         const WindowDc context(label_);
         const SelectedObject font(context.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label_, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(context.get(), measured.data(), static_cast<int>(measured.size()), &extent);
+        GetTextExtentPoint32W(context.get(), measured.data(), static_cast<int>(measured.size()), &extent);
     }
 
     RECT bounds = {};
@@ -727,15 +728,15 @@ void TSonveraMain::EnableMenuItem(UINT item, bool enabled)
     ::EnableMenuItem(menuBar_, item, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-void TSonveraMain::SetAnTCaption(const std::string& caption)
+void TSonveraMain::SetAnTCaption(const std::wstring& caption)
 {
-    SetWindowTextA(label_, caption.c_str());
+    SetWindowTextW(label_, caption.c_str());
     SetToolText(hints_, labelPanel_, label_, caption);
 }
 
-std::string TSonveraMain::AnTCaption() const
+std::wstring TSonveraMain::AnTCaption() const
 {
-    return WindowText(label_);
+    return UnicodeWindowText(label_);
 }
 
 bool TSonveraMain::AnTCentred() const
@@ -743,22 +744,22 @@ bool TSonveraMain::AnTCentred() const
     return (GetWindowLongPtrA(label_, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
 }
 
-void TSonveraMain::SetStatusText(const std::string& text)
+void TSonveraMain::SetStatusText(const std::wstring& text)
 {
-    SendMessageA(statusBar_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(statusBar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string TSonveraMain::StatusText() const
+std::wstring TSonveraMain::StatusText() const
 {
     // The simple panel is read as part 0, though written as SB_SIMPLEID.
-    const auto length = LOWORD(SendMessageA(statusBar_, SB_GETTEXTLENGTHA, 0, 0));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
+    const auto length = LOWORD(SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(statusBar_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
     text.resize(length);
     return text;
 }
 
-void TSonveraMain::SetStatusHint(const std::string& hint)
+void TSonveraMain::SetStatusHint(const std::wstring& hint)
 {
     statusHint_ = hint;
     SetToolText(statusHints_, window_, statusBar_, statusHint_);

@@ -132,15 +132,15 @@ public:
     void EnableMenuItem(UINT item, bool enabled);
 
     // The artist-and-title line; its hint repeats the caption.
-    void SetAnTCaption(const std::string& caption) override;
-    std::string AnTCaption() const;
+    void SetAnTCaption(const std::wstring& caption) override;
+    std::wstring AnTCaption() const;
     bool AnTCentred() const;
 
-    void SetStatusText(const std::string& text) override;
-    std::string StatusText() const override;
+    void SetStatusText(const std::wstring& text) override;
+    std::wstring StatusText() const override;
     // Shown over the status line whatever the window's hint setting says.
-    void SetStatusHint(const std::string& hint) override;
-    const std::string& StatusHint() const { return statusHint_; }
+    void SetStatusHint(const std::wstring& hint) override;
+    const std::wstring& StatusHint() const { return statusHint_; }
 
     // Pop-up hints of the toolbar, the player buttons and the label.
     void SetShowHint(bool shown) override;
@@ -239,7 +239,7 @@ private:
     std::string toolBarHints_[7];
     std::wstring toolBarWideHints_[7];
     UniqueGdiObject playerGlyphs_[10];
-    std::string statusHint_;
+    std::wstring statusHint_;
     std::string creationError_;
     bool showHint_ = true;
     bool refreshTimerRunning_ = false;

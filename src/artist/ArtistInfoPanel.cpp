@@ -28,15 +28,15 @@ constexpr SIZE ClientSize{200, 200};
 // and short of the sizes at which an edit control grows sluggish.
 constexpr WPARAM MemoCapacity = 4 << 20;
 
-bool IsFile(const std::string& path)
+bool IsFile(const std::wstring& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool IsReadOnly(const std::string& path)
+bool IsReadOnly(const std::wstring& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
@@ -132,7 +132,7 @@ void ArtistInfoPanel::InforMemoRefreshClick()
         return;
     const std::optional<std::string> contents = ReadWholeFile(file.path);
     if (!contents)
-        throw std::runtime_error("Cannot open file " + file.path);
+        throw NamedError(L"Cannot open file " + file.path);
     const DecodedText decoded = DecodeText(*contents);
     const std::u16string text = WithCrLfLineBreaks(decoded.text);
     const auto capacity = static_cast<std::size_t>(SendMessageA(memo_, EM_GETLIMITTEXT, 0, 0));
@@ -147,11 +147,11 @@ void ArtistInfoPanel::InforMemoSaveClick()
     if (!infoFile_)
         return;
     const ArtistInfoFile file = infoFile_();
-    const std::string failure = "Cannot create file " + file.path;
+    const std::wstring failure = L"Cannot create file " + file.path;
     // The whole-file write would replace a read-only file; the user marked it
     // so that it stays as it is.
     if (!file.insideTextsFolder || IsReadOnly(file.path))
-        throw std::runtime_error(failure);
+        throw NamedError(failure);
     // Another artist's file, or a new one, is written as code page 1251 text.
     const SavePlan plan = PlanSave(WindowText(memo_), file.path == loadedFile_ ? loadedFormat_ : ShownTextFormat{},
                                    SendMessageA(memo_, EM_GETMODIFY, 0, 0) != 0);
@@ -167,7 +167,7 @@ void ArtistInfoPanel::InforMemoSaveClick()
             IDYES)
         return;
     if (!WriteWholeFile(file.path, plan.bytes))
-        throw std::runtime_error(failure);
+        throw NamedError(failure);
     loadedFile_ = file.path;
     loadedFormat_ = {plan.format, true};
     SendMessageA(memo_, EM_SETMODIFY, FALSE, 0);

@@ -78,6 +78,6 @@ private:
     InfoFileSource infoFile_;
     bool placed_ = false;
     // The file the memo's text came from or went to last, and its format.
-    std::string loadedFile_;
+    std::wstring loadedFile_;
     ShownTextFormat loadedFormat_;
 };

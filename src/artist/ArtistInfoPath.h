@@ -8,11 +8,11 @@
 // "\Sonvera Artist info.txt". With no artist that is one shared file right in
 // the texts folder.
 struct ArtistInfoFile {
-    std::string path;
+    std::wstring path;
     // False when the artist's name would take the path out of the texts
     // folder ("..", a drive, a share): the name comes from a file's tag, so
     // such a path is never read or written.
     bool insideTextsFolder = false;
 };
 
-ArtistInfoFile ArtistInfoFileOf(std::string_view textsPath, std::string_view artist);
+ArtistInfoFile ArtistInfoFileOf(std::wstring_view textsPath, std::wstring_view artist);

@@ -12,22 +12,22 @@ constexpr DWORD EditorStartWaitMs = 3000;
 
 } // namespace
 
-void OpenInExternalEditor(const std::string& file, bool closePrevious, EditorProcessRecord& editor)
+void OpenInExternalEditor(const std::wstring& file, bool closePrevious, EditorProcessRecord& editor)
 {
     CloseExternalEditor(closePrevious, editor);
     editor = {};
 
-    static const auto findExecutable = LateFunction<decltype(FindExecutableA)>("shell32.dll", "FindExecutableA");
-    char program[MAX_PATH] = {};
+    static const auto findExecutable = LateFunction<decltype(FindExecutableW)>("shell32.dll", "FindExecutableW");
+    wchar_t program[MAX_PATH] = {};
     if (!findExecutable || reinterpret_cast<INT_PTR>(findExecutable(file.c_str(), nullptr, program)) <= 32 ||
         !program[0])
         return;
-    std::string commandLine = EditorCommandLine(program, file);
+    std::wstring commandLine = EditorCommandLine(program, file);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_DEFAULT_ERROR_MODE, nullptr,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_DEFAULT_ERROR_MODE, nullptr,
                         nullptr, &startup, &process))
         return;
     CloseHandle(process.hThread);

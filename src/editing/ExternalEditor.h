@@ -15,7 +15,7 @@ struct EditorProcessRecord {
 // Starts the associated program on `file`, after closing the editor started
 // before when `closePrevious` holds. Nothing is reported when nothing is
 // associated or the start fails; `editor` is then zero.
-void OpenInExternalEditor(const std::string& file, bool closePrevious, EditorProcessRecord& editor);
+void OpenInExternalEditor(const std::wstring& file, bool closePrevious, EditorProcessRecord& editor);
 
 // When `asked` and an editor is known: closes its windows and forgets it. An
 // editor still starting is waited for, up to a few seconds, so that its

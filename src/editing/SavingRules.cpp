@@ -13,33 +13,33 @@ constexpr std::size_t MaxStatusTextLength = 255;
 
 } // namespace
 
-std::string ArtistFolderOf(const NowPlayingSong& song, const SettingsSource& settings)
+std::wstring ArtistFolderOf(const NowPlayingSong& song, const SettingsSource& settings)
 {
     return settings.TextsPath() + MakeSafeFolderName(song.SongArtist, settings);
 }
 
-std::string NewTextFileOf(const NowPlayingSong& song, const SettingsSource& settings)
+std::wstring NewTextFileOf(const NowPlayingSong& song, const SettingsSource& settings)
 {
-    return ArtistFolderOf(song, settings) + "\\" + MakeSafeFileName(song.SongTitle, settings) + ".txt";
+    return ArtistFolderOf(song, settings) + L"\\" + MakeSafeFileName(song.SongTitle, settings) + L".txt";
 }
 
-std::string StatusTextOf(std::string_view path, std::string_view textsPath)
+std::wstring StatusTextOf(std::wstring_view path, std::wstring_view textsPath)
 {
     const std::size_t from = textsPath.empty() ? 0 : textsPath.size() - 1;
     if (from >= path.size())
         return {};
-    return std::string(path.substr(from, MaxStatusTextLength));
+    return std::wstring(path.substr(from, MaxStatusTextLength));
 }
 
-std::string EditorCommandLine(std::string_view program, std::string_view file)
+std::wstring EditorCommandLine(std::wstring_view program, std::wstring_view file)
 {
-    std::string commandLine;
+    std::wstring commandLine;
     commandLine.reserve(program.size() + file.size() + 5);
-    if (program.find(' ') != std::string_view::npos)
-        commandLine.append("\"").append(program).append("\"");
+    if (program.find(L' ') != std::wstring_view::npos)
+        commandLine.append(L"\"").append(program).append(L"\"");
     else
         commandLine.append(program);
-    commandLine.append(" \"").append(file).append("\"");
+    commandLine.append(L" \"").append(file).append(L"\"");
     return commandLine;
 }
 

@@ -13,23 +13,23 @@ struct NowPlayingSong;
 
 // The artist's folder: `TextsPath` followed directly by the safe artist name,
 // with no separator put between them.
-std::string ArtistFolderOf(const NowPlayingSong& song, const SettingsSource& settings);
+std::wstring ArtistFolderOf(const NowPlayingSong& song, const SettingsSource& settings);
 
 // The file a new text for the song is written to: the artist's folder, a
 // backslash, the safe title and ".txt". With no artist the path holds two
 // backslashes in a row, which the file system reads as one.
-std::string NewTextFileOf(const NowPlayingSong& song, const SettingsSource& settings);
+std::wstring NewTextFileOf(const NowPlayingSong& song, const SettingsSource& settings);
 
 // The status line for a shown or saved file: `path` from the character whose
 // position, counted from 1, equals the length of `textsPath`, at most 255
 // characters. Below a texts folder ending in a backslash this is the path
 // from that backslash on; with an empty `textsPath`, the whole path.
-std::string StatusTextOf(std::string_view path, std::string_view textsPath);
+std::wstring StatusTextOf(std::wstring_view path, std::wstring_view textsPath);
 
 // The command line that opens `file` in `program`: the program, a space and
 // the file in double quotes. A program path holding a space is quoted too, so
 // that the system cannot take its first word for the program.
-std::string EditorCommandLine(std::string_view program, std::string_view file);
+std::wstring EditorCommandLine(std::wstring_view program, std::wstring_view file);
 
 // What saving the text area does with the file the text came from.
 enum class SaveAction {

@@ -20,7 +20,8 @@ public:
     virtual const SettingsSource& Settings() const = 0;
     // The song the window is on, and what was found for it.
     virtual SongSession& Session() = 0;
-    virtual std::string StatusText() const = 0;
-    virtual void SetStatusText(const std::string& text) = 0;
-    virtual void SetStatusHint(const std::string& hint) = 0;
+    // The status line and its hint show paths and names of any characters.
+    virtual std::wstring StatusText() const = 0;
+    virtual void SetStatusText(const std::wstring& text) = 0;
+    virtual void SetStatusHint(const std::wstring& hint) = 0;
 };

@@ -242,3 +242,18 @@ DecodedText DecodeText(std::string_view bytes)
     }
     return {Cp1251Format, DecodeCp1251(bytes)};
 }
+
+std::wstring WideFromCp1251(std::string_view text)
+{
+    const std::u16string units = DecodeCp1251(text);
+    return {units.begin(), units.end()};
+}
+
+std::string Cp1251FromWide(std::wstring_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const wchar_t unit : text)
+        bytes += Cp1251Byte(static_cast<char16_t>(unit)).value_or('?');
+    return bytes;
+}

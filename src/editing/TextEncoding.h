@@ -47,6 +47,12 @@ struct DecodedText {
 // guessing from letter statistics: it misreads short texts.
 DecodedText DecodeText(std::string_view bytes);
 
+// A name in code page 1251 (a font, a setting) as UTF-16, and back; a
+// character code page 1251 lacks comes back as "?", as the system's own
+// conversion gives it.
+std::wstring WideFromCp1251(std::string_view text);
+std::string Cp1251FromWide(std::wstring_view text);
+
 // What the program knows of the file on screen, so that saving writes it back
 // the way it was.
 struct ShownTextFormat {

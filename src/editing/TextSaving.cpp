@@ -15,9 +15,9 @@
 
 namespace {
 
-bool IsFolder(const std::string& path)
+bool IsFolder(const std::wstring& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -28,7 +28,7 @@ int ShowBox(const SongTextView& view, UINT text, UINT caption, UINT type = MB_OK
 
 void ShowSaved(SongTextView& view)
 {
-    const std::string& file = view.Session().CurrentTextFile;
+    const std::wstring& file = view.Session().CurrentTextFile;
     view.SetStatusText(StatusTextOf(file, view.Settings().TextsPath()));
     view.SetStatusHint(file);
     view.Text().SetModified(false);
@@ -82,9 +82,9 @@ bool WriteCurrentText(SongTextView& view)
     }
 
     const SettingsSource& settings = view.Settings();
-    const std::string folder = ArtistFolderOf(session.Song, settings);
+    const std::wstring folder = ArtistFolderOf(session.Song, settings);
 
-    if (!IsFolder(folder) && !CreateDirectoryA(folder.c_str(), nullptr) && !IsFolder(folder)) {
+    if (!IsFolder(folder) && !CreateDirectoryW(folder.c_str(), nullptr) && !IsFolder(folder)) {
         ShowBox(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);
         return false;
     }

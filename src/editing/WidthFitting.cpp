@@ -55,12 +55,12 @@ private:
     SelectedObject selectedFont_;
 };
 
-int CaptionWidth(HWND label, std::string_view appended)
+int CaptionWidth(HWND label, std::wstring_view appended)
 {
-    std::string caption = WindowText(label);
+    std::wstring caption = UnicodeWindowText(label);
     caption.append(appended);
     const TextMeasure measure(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
-    return measure.Width(caption);
+    return measure.Width(std::u16string_view(reinterpret_cast<const char16_t*>(caption.data()), caption.size()));
 }
 
 int OuterWidth(HWND window)
@@ -104,12 +104,12 @@ private:
 
 } // namespace
 
-bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, const std::string& textFile,
+bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, const std::wstring& textFile,
                     const SettingsSource& settings)
 {
     const std::optional<std::string> contents = ReadWholeFile(textFile);
     if (!contents) {
-        ReportError(mainWindow, "Cannot open file " + textFile);
+        ReportError(mainWindow, L"Cannot open file " + textFile);
         return false;
     }
 
@@ -138,7 +138,7 @@ void FitWidthToArtistAndTitle(HWND mainWindow, HWND artistAndTitle, const Settin
     if (!settings.UseAnTWidthEnabled() || !settings.UseAnTWidth())
         return;
     WindowClientWidth window(mainWindow);
-    SetWidthWithinLimits(window, CaptionWidth(artistAndTitle, "  "),
+    SetWidthWithinLimits(window, CaptionWidth(artistAndTitle, L"  "),
                          {settings.MinMemoWidth(), settings.MaxMemoWidth()});
 }
 

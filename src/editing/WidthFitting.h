@@ -22,7 +22,7 @@ class TextArea;
 // (or `textFile` is empty) it reports "Cannot open file <path>" through the
 // standard error report, keeps the width and returns false, so that the
 // caller can stop what should have followed.
-bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, const std::string& textFile,
+bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, const std::wstring& textFile,
                     const SettingsSource& settings);
 
 // For a song that has no text, while `UseAnTWidth` is enabled and ticked: sets

@@ -1,18 +1,18 @@
 #include "lookup/Ranking.h"
 
-std::string_view FileNameOf(std::string_view path)
+std::wstring_view FileNameOf(std::wstring_view path)
 {
-    const auto backslash = path.rfind('\\');
-    return backslash == std::string_view::npos ? path : path.substr(backslash + 1);
+    const auto backslash = path.rfind(L'\\');
+    return backslash == std::wstring_view::npos ? path : path.substr(backslash + 1);
 }
 
-std::size_t MismatchPosition(std::string_view fileName, std::string_view title)
+std::size_t MismatchPosition(std::wstring_view fileName, std::wstring_view title)
 {
     const auto found = fileName.find(title);
-    return found == std::string_view::npos ? fileName.size() : found + 1;
+    return found == std::wstring_view::npos ? fileName.size() : found + 1;
 }
 
-std::size_t BestCandidate(const CandidateList& candidates, std::string_view songTitle)
+std::size_t BestCandidate(const CandidateList& candidates, std::wstring_view songTitle)
 {
     std::size_t bestIndex = 0;
     std::size_t bestKey = 0;

@@ -15,6 +15,7 @@
 #include "settings/SettingsSource.h"
 #include "win/AnsiCase.h"
 #include "win/FileText.h"
+#include "win/CodePage.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 
@@ -54,7 +55,7 @@ void RefreshCycle::MenuRefreshClick()
 void RefreshCycle::Timer1Timer()
 {
     const HWND player = FindPlayerWindow(view_.Settings());
-    const std::string current = player ? ReadPlayerTitle(player) : std::string(NoPlayerMarker);
+    const std::wstring current = player ? ReadPlayerTitle(player) : std::wstring(NoPlayerMarker);
     if (PlayerTitleChanged(current, session_.LastPlayerTitle))
         MenuRefreshClick();
 }
@@ -81,7 +82,7 @@ void RefreshCycle::Refresh()
             // The edit stays on screen, where the user can still save it; the
             // timer waits for the next song change rather than repeating the
             // failure every tick.
-            session_.LastPlayerTitle = player ? ReadPlayerTitle(player) : std::string(NoPlayerMarker);
+            session_.LastPlayerTitle = player ? ReadPlayerTitle(player) : std::wstring(NoPlayerMarker);
             return;
         }
     }
@@ -99,15 +100,15 @@ void RefreshCycle::Refresh()
         return;
     }
     session_.LastPlayerTitle = ReadPlayerTitle(player);
-    std::string upperTitle = session_.LastPlayerTitle;
-    MakeUpperAnsi(upperTitle);
+    std::wstring upperTitle = session_.LastPlayerTitle;
+    MakeUpperWide(upperTitle);
     if (IsIdlePlayerTitle(upperTitle)) {
         ReportMiss(PlayerNotPlaying);
         return;
     }
 
     ParseNowPlaying(session_.LastPlayerTitle, settings, session_.Song);
-    view_.SetAnTCaption(session_.Song.SongArtist + " - " + session_.Song.SongTitle);
+    view_.SetAnTCaption(session_.Song.SongArtist + L" - " + session_.Song.SongTitle);
     view_.FormResize(view_.Window());
     SearchTexts(session_.Song, settings, session_.Candidates);
     if (session_.Candidates.empty()) {
@@ -154,7 +155,7 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
         const std::optional<std::string> text = ReadWholeFile(session_.CurrentTextFile);
         if (!text) {
             view_.Text().SetAnsiText({});
-            ReportError(view_.Window(), "Cannot open file " + session_.CurrentTextFile);
+            ReportError(view_.Window(), L"Cannot open file " + session_.CurrentTextFile);
             return false;
         }
         session_.CurrentTextFormat = ShowFileText(view_.Text(), *text);
@@ -174,30 +175,30 @@ void RefreshCycle::ReportMiss(int kind)
     // Only a song without a text still has a song to save a text for.
     session_.NoSong = kind != NoTextForSong;
     if (kind == PlayerNotRunning) {
-        const std::string message = LoadResourceString(IDS_PlayerNotRunning);
+        const std::wstring message = LoadUnicodeResourceString(IDS_PlayerNotRunning);
         if (boxes) {
             view_.SetTimer1Running(false);
-            ShowMessageBox(nullptr, message, LoadResourceString(IDS_AttentionCaption), MB_OK);
+            ShowMessageBox(nullptr, message, LoadUnicodeResourceString(IDS_AttentionCaption), MB_OK);
             view_.SetTimer1Running(settings.RefreshOnTimer());
         }
         view_.SetStatusText(message);
         session_.LastPlayerTitle = NoPlayerMarker;
         view_.EnableSaveCommands(false);
     } else if (kind == PlayerNotPlaying) {
-        const std::string message = LoadResourceString(IDS_PlayerNotPlaying);
+        const std::wstring message = LoadUnicodeResourceString(IDS_PlayerNotPlaying);
         if (boxes)
-            ShowMessageBox(nullptr, message, LoadResourceString(IDS_AttentionCaption), MB_OK);
+            ShowMessageBox(nullptr, message, LoadUnicodeResourceString(IDS_AttentionCaption), MB_OK);
         view_.SetStatusText(message);
         view_.EnableSaveCommands(false);
     } else {
         session_.Song.SongTitle = MakeSafeFileName(session_.Song.SongTitle, settings);
-        std::string message = LoadResourceString(IDS_NoTextMessage);
-        const std::size_t slot = message.find("%s");
-        if (slot != std::string::npos)
+        std::wstring message = LoadUnicodeResourceString(IDS_NoTextMessage);
+        const std::size_t slot = message.find(L"%s");
+        if (slot != std::wstring::npos)
             message.replace(slot, 2,
                             MissingTextPattern(settings.TextsPath(), session_.Song.SongArtist, session_.Song.SongTitle));
         if (boxes)
-            ShowMessageBox(nullptr, message, LoadResourceString(IDS_NoTextCaption), MB_OK);
+            ShowMessageBox(nullptr, message, LoadUnicodeResourceString(IDS_NoTextCaption), MB_OK);
         view_.SetStatusText(message);
         FitWidthToArtistAndTitle(view_.Window(), view_.AnT(), settings);
     }

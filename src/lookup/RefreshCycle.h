@@ -30,7 +30,7 @@ public:
 
     // The song it is on.
     SongSession& Session() { return session_; }
-    const std::string& LastPlayerTitle() const { return session_.LastPlayerTitle; }
+    const std::wstring& LastPlayerTitle() const { return session_.LastPlayerTitle; }
     // How many refreshes have run, for seeing that a change was taken once.
     std::size_t RefreshCount() const { return refreshCount_; }
 

@@ -1,19 +1,19 @@
 #include "lookup/RefreshRules.h"
 
-bool PlayerTitleChanged(std::string_view current, std::string_view lastPlayerTitle)
+bool PlayerTitleChanged(std::wstring_view current, std::wstring_view lastPlayerTitle)
 {
     return current.substr(0, lastPlayerTitle.size()) != lastPlayerTitle;
 }
 
-bool IsIdlePlayerTitle(std::string_view upperTitle)
+bool IsIdlePlayerTitle(std::wstring_view upperTitle)
 {
-    return upperTitle.starts_with("WINAMP");
+    return upperTitle.starts_with(L"WINAMP");
 }
 
-std::string MissingTextPattern(std::string_view textsPath, std::string_view artist, std::string_view safeTitle)
+std::wstring MissingTextPattern(std::wstring_view textsPath, std::wstring_view artist, std::wstring_view safeTitle)
 {
-    std::string pattern(textsPath);
-    if (!pattern.ends_with('\\'))
-        pattern += '\\';
-    return pattern.append(artist).append("\\*").append(safeTitle).append("*.txt");
+    std::wstring pattern(textsPath);
+    if (!pattern.ends_with(L'\\'))
+        pattern += L'\\';
+    return pattern.append(artist).append(L"\\*").append(safeTitle).append(L"*.txt");
 }

@@ -7,19 +7,19 @@
 
 // What the timer compares in place of a title while no player runs, and what
 // a refresh that found no player remembers.
-inline constexpr std::string_view NoPlayerMarker = "NoAmp";
+inline constexpr std::wstring_view NoPlayerMarker = L"NoAmp";
 
 // The timer's rule: the player's line counts as changed when its first n
 // characters (all of it, when shorter) differ byte for byte from the n
 // characters of `lastPlayerTitle`. So a title that only grows at its end is
 // no change, and nothing is a change before the first refresh.
-bool PlayerTitleChanged(std::string_view current, std::string_view lastPlayerTitle);
+bool PlayerTitleChanged(std::wstring_view current, std::wstring_view lastPlayerTitle);
 
 // A player that plays nothing shows its own name first. `upperTitle` is the
-// title upper-cased by the system's ANSI mapping.
-bool IsIdlePlayerTitle(std::string_view upperTitle);
+// title upper-cased by the system's mapping.
+bool IsIdlePlayerTitle(std::wstring_view upperTitle);
 
 // What a miss of the song's text names: the texts folder (a backslash added
 // unless it ends with one), the artist as parsed, "\*", the safe title and
 // "*.txt".
-std::string MissingTextPattern(std::string_view textsPath, std::string_view artist, std::string_view safeTitle);
+std::wstring MissingTextPattern(std::wstring_view textsPath, std::wstring_view artist, std::wstring_view safeTitle);

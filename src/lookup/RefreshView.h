@@ -6,7 +6,7 @@
 class RefreshView : public SongTextView {
 public:
     // The artist-and-title line; its hint repeats the caption.
-    virtual void SetAnTCaption(const std::string& caption) = 0;
+    virtual void SetAnTCaption(const std::wstring& caption) = 0;
     virtual void FormResize(HWND sender) = 0;
     // The next command, in the menu and on the toolbar.
     virtual void EnableNextCommands(bool enabled) = 0;

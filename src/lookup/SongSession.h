@@ -15,9 +15,9 @@ struct SongSession {
     NowPlayingSong Song;
     // The player's line at the last refresh that found the player, "NoAmp"
     // after one that did not; empty before the first.
-    std::string LastPlayerTitle;
+    std::wstring LastPlayerTitle;
     // Full path of the text shown or opened; empty when none.
-    std::string CurrentTextFile;
+    std::wstring CurrentTextFile;
     // How that file stores its text, so that saving writes it back the same
     // way; code page 1251 when nothing was read from it.
     ShownTextFormat CurrentTextFormat;

@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -17,47 +16,38 @@
 namespace {
 
 constexpr DWORD SkippedFolderAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-constexpr std::string_view TextExtension = ".txt";
-
-std::wstring Wide(std::string_view ansi)
-{
-    std::wstring wide(ansi.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-                                           static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    return wide;
-}
+constexpr std::wstring_view TextExtension = L".txt";
 
 // One walk of an artist's folder and its subfolders. Files whose name holds
 // the title go straight to the candidates; the names of all the others are
 // kept, so that the tolerant rules can be tried on them without a second walk.
 class ArtistFolderWalk {
 public:
-    ArtistFolderWalk(std::string_view upperTitle, CandidateList& candidates)
+    ArtistFolderWalk(std::wstring_view upperTitle, CandidateList& candidates)
         : upperTitle_(upperTitle), candidates_(candidates)
     {
     }
 
     // False when the folder cannot be opened.
-    bool Walk(const std::string& folderPrefix)
+    bool Walk(const std::wstring& folderPrefix)
     {
-        WIN32_FIND_DATAA entry;
-        UniqueFindHandle find(FindFirstFileA((folderPrefix + "*.*").c_str(), &entry));
+        WIN32_FIND_DATAW entry;
+        UniqueFindHandle find(FindFirstFileW((folderPrefix + L"*.*").c_str(), &entry));
         if (!find)
             return false;
-        std::string filePattern;
+        std::wstring filePattern;
         do {
             if (entry.dwFileAttributes & SkippedFolderAttributes)
                 continue;
-            const std::string_view name = entry.cFileName;
-            if (name == "..")
+            const std::wstring_view name = entry.cFileName;
+            if (name == L"..")
                 continue;
             filePattern = folderPrefix;
-            if (name != ".")
-                filePattern.append(name).append("\\");
-            filePattern.append("*.txt");
+            if (name != L".")
+                filePattern.append(name).append(L"\\");
+            filePattern.append(L"*.txt");
             SearchFolder(filePattern);
-        } while (FindNextFileA(find.get(), &entry));
+        } while (FindNextFileW(find.get(), &entry));
         return true;
     }
 
@@ -67,8 +57,8 @@ public:
     {
         for (const bool withoutAccents : {false, true}) {
             for (const Seen& file : others_) {
-                const std::string_view name = file.name;
-                const std::wstring base = Wide(name.substr(0, name.size() - TextExtension.size()));
+                const std::wstring_view name = file.name;
+                const std::wstring_view base = name.substr(0, name.size() - TextExtension.size());
                 if (withoutAccents ? AccentFreeTitleMatches(base, title) : TolerantTitleMatches(base, title))
                     candidates_.push_back(directories_[file.directory] + file.name);
             }
@@ -81,58 +71,58 @@ public:
 private:
     struct Seen {
         std::size_t directory;
-        std::string name;
+        std::wstring name;
     };
 
     // Searches one folder's "*.txt" entries, whatever their attributes.
-    void SearchFolder(const std::string& filePattern)
+    void SearchFolder(const std::wstring& filePattern)
     {
-        WIN32_FIND_DATAA entry;
-        UniqueFindHandle find(FindFirstFileA(filePattern.c_str(), &entry));
+        WIN32_FIND_DATAW entry;
+        UniqueFindHandle find(FindFirstFileW(filePattern.c_str(), &entry));
         if (!find)
             return;
-        directories_.emplace_back(filePattern.data(), filePattern.size() - std::strlen("*.txt"));
-        const std::string& directory = directories_.back();
+        directories_.emplace_back(filePattern.data(), filePattern.size() - std::wstring_view(L"*.txt").size());
+        const std::wstring& directory = directories_.back();
         do {
             upperName_.assign(entry.cFileName);
-            MakeUpperAnsi(upperName_);
-            if (upperName_.find(upperTitle_) != std::string::npos)
+            MakeUpperWide(upperName_);
+            if (upperName_.find(upperTitle_) != std::wstring::npos)
                 candidates_.push_back(directory + entry.cFileName);
-            else if (upperName_.ends_with(".TXT"))
+            else if (upperName_.ends_with(L".TXT"))
                 others_.push_back({directories_.size() - 1, entry.cFileName});
-        } while (FindNextFileA(find.get(), &entry));
+        } while (FindNextFileW(find.get(), &entry));
     }
 
-    std::string_view upperTitle_;
+    std::wstring_view upperTitle_;
     CandidateList& candidates_;
-    std::string upperName_;
-    std::vector<std::string> directories_;
+    std::wstring upperName_;
+    std::vector<std::wstring> directories_;
     std::vector<Seen> others_;
 };
 
 // The texts folder's artist folders whose tolerant name is the artist's
 // (first), and those that are so only without accents (second), from one walk.
-std::pair<std::vector<std::string>, std::vector<std::string>> TolerantArtistFolders(const std::string& textsPath,
-                                                                                    const std::string& artist)
+std::pair<std::vector<std::wstring>, std::vector<std::wstring>> TolerantArtistFolders(const std::wstring& textsPath,
+                                                                                      const std::wstring& artist)
 {
-    std::pair<std::vector<std::string>, std::vector<std::string>> folders;
-    WIN32_FIND_DATAA entry;
-    UniqueFindHandle find(FindFirstFileA((textsPath + "*.*").c_str(), &entry));
+    std::pair<std::vector<std::wstring>, std::vector<std::wstring>> folders;
+    WIN32_FIND_DATAW entry;
+    UniqueFindHandle find(FindFirstFileW((textsPath + L"*.*").c_str(), &entry));
     if (!find)
         return folders;
-    const std::wstring wanted = TolerantName(Wide(artist));
+    const std::wstring wanted = TolerantName(artist);
     const std::wstring wantedWithoutAccents = WithoutAccents(wanted);
     do {
-        const std::string_view name = entry.cFileName;
+        const std::wstring_view name = entry.cFileName;
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (entry.dwFileAttributes & SkippedFolderAttributes) ||
-            name == "." || name == "..")
+            name == L"." || name == L"..")
             continue;
-        const std::wstring folder = TolerantName(Wide(name));
+        const std::wstring folder = TolerantName(name);
         if (folder == wanted)
-            folders.first.push_back(textsPath + entry.cFileName + "\\");
+            folders.first.push_back(textsPath + entry.cFileName + L"\\");
         else if (WithoutAccents(folder) == wantedWithoutAccents)
-            folders.second.push_back(textsPath + entry.cFileName + "\\");
-    } while (FindNextFileA(find.get(), &entry));
+            folders.second.push_back(textsPath + entry.cFileName + L"\\");
+    } while (FindNextFileW(find.get(), &entry));
     return folders;
 }
 
@@ -140,25 +130,25 @@ std::pair<std::vector<std::string>, std::vector<std::string>> TolerantArtistFold
 
 void SearchTexts(const NowPlayingSong& song, const SettingsSource& settings, CandidateList& candidates)
 {
-    std::string upperTitle = MakeSafeFileName(song.SongTitle, settings);
-    MakeUpperAnsi(upperTitle);
+    std::wstring upperTitle = MakeSafeFileName(song.SongTitle, settings);
+    MakeUpperWide(upperTitle);
     const std::size_t before = candidates.size();
     ArtistFolderWalk walk(upperTitle, candidates);
     const bool artistFolderFound =
-        walk.Walk(settings.TextsPath() + MakeSafeFolderName(song.SongArtist, settings) + "\\");
+        walk.Walk(settings.TextsPath() + MakeSafeFolderName(song.SongArtist, settings) + L"\\");
     if (candidates.size() > before)
         return;
 
     // Nothing under the exact names: the same songs under the ways other
     // tools and people write them. Never more than one walk of a folder.
-    const TolerantTitle title(Wide(song.SongTitle));
+    const TolerantTitle title(song.SongTitle);
     if (artistFolderFound || song.SongArtist.empty()) {
         walk.TryTolerant(title);
         return;
     }
     const auto [tolerantFolders, accentFreeFolders] = TolerantArtistFolders(settings.TextsPath(), song.SongArtist);
-    for (const std::vector<std::string>* stage : {&tolerantFolders, &accentFreeFolders}) {
-        for (const std::string& folder : *stage) {
+    for (const std::vector<std::wstring>* stage : {&tolerantFolders, &accentFreeFolders}) {
+        for (const std::wstring& folder : *stage) {
             ArtistFolderWalk tolerantWalk(upperTitle, candidates);
             tolerantWalk.Walk(folder);
             if (candidates.size() == before)

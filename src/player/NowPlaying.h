@@ -5,15 +5,15 @@
 
 class SettingsSource;
 
-// The playing song as the rest of the program knows it. Both strings hold at
-// most 254 characters; after a parse `SongTitle` is never empty.
+// The playing song as the rest of the program knows it, in UTF-16 as the
+// player's window gives it. Both strings hold at most 254 characters; after a parse `SongTitle` is never empty.
 struct NowPlayingSong {
-    std::string SongArtist;
-    std::string SongTitle;
+    std::wstring SongArtist;
+    std::wstring SongTitle;
 };
 
 // Stands in for a title that the player's line does not reveal.
-inline constexpr std::string_view UnknownSongTitle = "Sonvera doesn't know the Title";
+inline constexpr std::wstring_view UnknownSongTitle = L"Sonvera doesn't know the Title";
 
 // The longest title the player hands over (a 256-byte buffer with its NUL).
 inline constexpr std::size_t MaxPlayerTitleLength = 255;
@@ -23,4 +23,4 @@ inline constexpr std::size_t MaxPlayerTitleLength = 255;
 // `SongTitle`; writes `SongArtist` only when the line has its closing part, so
 // the caller clears it first. The title is read up to its first NUL and at
 // most 255 characters.
-void ParseNowPlaying(std::string_view title, const SettingsSource& settings, NowPlayingSong& song);
+void ParseNowPlaying(std::wstring_view title, const SettingsSource& settings, NowPlayingSong& song);

@@ -68,10 +68,10 @@ HWND FindPlayerWindow(const SettingsSource& settings)
     return FindWindowA(settings.AmpVer() == 0 ? ClassicPlayerClass : StudioPlayerClass, nullptr);
 }
 
-std::string ReadPlayerTitle(HWND window)
+std::wstring ReadPlayerTitle(HWND window)
 {
-    const std::string title = WindowText(window, TitleReadLimit);
-    return std::string(CaptionOfScrollingTitle(title).substr(0, MaxPlayerTitleLength));
+    const std::wstring title = UnicodeWindowText(window, TitleReadLimit);
+    return std::wstring(CaptionOfScrollingTitle(title).substr(0, MaxPlayerTitleLength));
 }
 
 void WinampPrevClick(const SettingsSource& settings)

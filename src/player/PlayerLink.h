@@ -10,10 +10,11 @@ class SettingsSource;
 // for 0, "STUDIO" otherwise), looked up now; nullptr when the player is not running.
 HWND FindPlayerWindow(const SettingsSource& settings);
 
-// The window's title, at most 255 characters (ANSI, up to the first NUL); of a
-// title that the player scrolls, its caption, so that the scrolling is neither
-// parsed nor taken for a song change.
-std::string ReadPlayerTitle(HWND window);
+// The window's title, at most 255 characters (UTF-16, up to the first NUL), so
+// that names outside the ANSI code page come whole from a player whose window
+// is a Unicode one; of a title that the player scrolls, its caption, so that
+// the scrolling is neither parsed nor taken for a song change.
+std::wstring ReadPlayerTitle(HWND window);
 
 // The ten player commands. Each posts the player's own keyboard shortcut as a
 // WM_KEYDOWN and a WM_KEYUP with lParam 0, looking the window up again before

@@ -2,17 +2,17 @@
 
 namespace {
 
-constexpr std::string_view ScrollSeparator = " *** ";
+constexpr std::wstring_view ScrollSeparator = L" *** ";
 
 // Whether `caption` is a whole caption that `rotated` is the tail of.
-bool EndsAsRotated(std::string_view caption, std::string_view rotated)
+bool EndsAsRotated(std::wstring_view caption, std::wstring_view rotated)
 {
     return !caption.empty() && caption.ends_with(rotated);
 }
 
 } // namespace
 
-std::string_view CaptionOfScrollingTitle(std::string_view title)
+std::wstring_view CaptionOfScrollingTitle(std::wstring_view title)
 {
     const std::size_t gap = ScrollSeparator.size();
     if (title.size() <= gap)
@@ -23,10 +23,10 @@ std::string_view CaptionOfScrollingTitle(std::string_view title)
     for (std::size_t split = (title.size() - gap) / 2 + 1; split-- > 0;) {
         if (title.substr(split, gap) != ScrollSeparator)
             continue;
-        const std::string_view rotated = title.substr(0, split);
-        const std::string_view rest = title.substr(split + gap);
+        const std::wstring_view rotated = title.substr(0, split);
+        const std::wstring_view rest = title.substr(split + gap);
         if (rest.ends_with(ScrollSeparator)) {
-            const std::string_view wrapped = rest.substr(0, rest.size() - gap);
+            const std::wstring_view wrapped = rest.substr(0, rest.size() - gap);
             if (EndsAsRotated(wrapped, rotated))
                 return wrapped;
         }

@@ -11,4 +11,4 @@
 // Any other title, one that merely holds " *** " among them, comes back whole.
 // Where a caption that itself holds " *** " allows two readings, the shorter
 // caption wins, so that every rotation of it gives the same answer.
-std::string_view CaptionOfScrollingTitle(std::string_view title);
+std::wstring_view CaptionOfScrollingTitle(std::wstring_view title);

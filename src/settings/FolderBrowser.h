@@ -7,4 +7,4 @@
 
 // The system's folder browser, file-system folders only: the chosen folder,
 // or nothing when the user cancels. Its libraries are bound when first used.
-std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title);
+std::optional<std::wstring> BrowseForFolder(HWND owner, const std::wstring& title);

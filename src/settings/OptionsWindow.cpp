@@ -1,5 +1,6 @@
 #include "settings/OptionsWindow.h"
 
+#include "editing/TextEncoding.h"
 #include "settings/ColourGrid.h"
 #include "settings/MainWindowLook.h"
 #include "settings/OptionRules.h"
@@ -8,6 +9,7 @@
 #include "settings/SettingsRules.h"
 #include "settings/SettingsTable.h"
 #include "settings/SpinField.h"
+#include "win/CodePage.h"
 #include "win/DeviceContext.h"
 #include "win/FontList.h"
 #include "win/Fonts.h"
@@ -230,11 +232,14 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize,
         const int height = row.kind == ControlKind::FontList ? FontListDropHeight : row.height;
         // A label lies under the fields that sit in it and must not paint over them.
         const DWORD clipping = row.kind == ControlKind::Label ? WS_CLIPSIBLINGS : 0;
-        control = CreateWindowExA(controlClass.exStyle, controlClass.name, caption.c_str(),
-                                  WS_CHILD | WS_VISIBLE | clipping | controlClass.style |
-                                      (startsGroup ? WS_GROUP : 0),
-                                  row.left, top, width, height, page,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
+        const DWORD style = WS_CHILD | WS_VISIBLE | clipping | controlClass.style | (startsGroup ? WS_GROUP : 0);
+        const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id));
+        // The texts folder's field is a Unicode window: a path holds any character.
+        control = row.kind == ControlKind::TextField
+                      ? CreateWindowExW(controlClass.exStyle, L"EDIT", L"", style, row.left, top, width, height, page,
+                                        menu, instance_, nullptr)
+                      : CreateWindowExA(controlClass.exStyle, controlClass.name, caption.c_str(), style, row.left,
+                                        top, width, height, page, menu, instance_, nullptr);
         if (!control)
             throw std::runtime_error("Cannot create a control of the options window");
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -285,7 +290,7 @@ INT_PTR CALLBACK TOptions::PageProcedure(HWND page, UINT message, WPARAM wParam,
     try {
         self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     } catch (const std::exception& error) {
-        ReportError(self->window_, error.what());
+        ReportError(self->window_, error);
     }
     return TRUE;
 }
@@ -306,7 +311,7 @@ LRESULT CALLBACK TOptions::ArrowBoxProcedure(HWND box, UINT message, WPARAM wPar
     try {
         self->StepSpecialSymbol(GetDlgCtrlID(box) != SpecialLeftId);
     } catch (const std::exception& error) {
-        ReportError(self->window_, error.what());
+        ReportError(self->window_, error);
     }
     return 0;
 }
@@ -346,7 +351,7 @@ void TOptions::ControlChanged(OptionId id)
         stored->setNumber(settings_, number);
         changed = stored->number(settings_) != before;
     };
-    const auto setText = [&](const std::string& text) {
+    const auto setText = [&](const std::wstring& text) {
         changed = stored->text(settings_) != text;
         stored->setText(settings_, text);
     };
@@ -357,9 +362,9 @@ void TOptions::ControlChanged(OptionId id)
     } else if (!stored) {
         return;
     } else if (id == TextsPathId) {
-        setText(WindowText(Control(id)));
+        setText(UnicodeWindowText(Control(id)));
     } else if (id == FontBoxId) {
-        setText(SelectedFont());
+        setText(WideFromCp1251(SelectedFont()));
     } else if (id == AmpVerId) {
         setNumber(checked(AmpVerFirstButtonId) ? 0 : checked(AmpVerSecondButtonId) ? 1 : -1);
     } else if (id == AnTColorId) {
@@ -408,8 +413,8 @@ void TOptions::ShowControl(const OptionControl& row)
         Spin(row.id).SetValue(row.id == AnTFontSizeId ? settings_.AnTFontSize() : stored->number(settings_).value_or(0));
         break;
     case ControlKind::TextField:
-        if (WindowText(control) != settings_.textsPath)
-            SetWindowTextA(control, settings_.textsPath.c_str());
+        if (UnicodeWindowText(control) != settings_.textsPath)
+            SetWindowTextW(control, settings_.textsPath.c_str());
         break;
     case ControlKind::RadioGroup:
         check(Control(AmpVerFirstButtonId), settings_.ampVer == PlayerGeneration::Winamp2);
@@ -447,13 +452,14 @@ void TOptions::BrowsePathClick()
     // While the browser is open, neither of the program's windows takes input.
     HWND owner = GetWindow(window_, GW_OWNER);
     const bool ownerWasEnabled = EnableWindow(owner, FALSE) == FALSE;
-    const std::optional<std::string> folder =
-        browseForFolder ? browseForFolder(window_, LoadResourceString(instance_, IDS_BrowseTitle)) : std::nullopt;
+    const std::optional<std::wstring> folder =
+        browseForFolder ? browseForFolder(window_, WideFromAnsi(LoadResourceString(instance_, IDS_BrowseTitle)))
+                        : std::nullopt;
     EnableWindow(owner, ownerWasEnabled);
     if (!folder)
         return;
     // The field's change takes the folder into the value.
-    SetWindowTextA(Control(TextsPathId), (folder->ends_with('\\') ? *folder : *folder + '\\').c_str());
+    SetWindowTextW(Control(TextsPathId), (folder->ends_with(L'\\') ? *folder : *folder + L'\\').c_str());
 }
 
 void TOptions::StepSpecialSymbol(bool forward)

@@ -50,7 +50,7 @@ public:
     void ShowSettings();
 
     // The folder browser, replaceable for tests.
-    std::function<std::optional<std::string>(HWND owner, const std::string& title)> browseForFolder = BrowseForFolder;
+    std::function<std::optional<std::wstring>(HWND owner, const std::wstring& title)> browseForFolder = BrowseForFolder;
 
 private:
     template <typename WindowClass>

@@ -29,7 +29,7 @@ struct WindowGeometry {
 class Settings : public SettingsSource {
 public:
     std::string fontBox = "Courier New";  // empty: no font chosen
-    std::string textsPath;
+    std::wstring textsPath;
     bool refreshOnTimer = false;
     int refreshInterval = 1;
     bool silentMode = false;
@@ -63,7 +63,7 @@ public:
     bool IsEnabled(OptionId control) const { return !disabled_.contains(control); }
     void Enable(OptionId control, bool enabled);
 
-    std::string TextsPath() const override { return textsPath; }
+    std::wstring TextsPath() const override { return textsPath; }
     int AmpVer() const override { return static_cast<int>(ampVer); }
     std::string SpecialSym() const override;
     bool SilentMode() const override { return silentMode; }

@@ -68,7 +68,7 @@ std::optional<std::int32_t> ReadStoredInteger(HKEY key, const char* name)
     throw std::runtime_error("Failed to get data for '" + std::string(name) + "'");
 }
 
-std::optional<std::string> ReadStoredString(HKEY key, const char* name)
+std::optional<std::wstring> ReadStoredString(HKEY key, const char* name)
 {
     if (!key)
         return std::nullopt;

@@ -28,4 +28,4 @@ std::optional<std::int32_t> ReadStoredInteger(HKEY key, const char* name);
 // A stored string (REG_SZ or REG_EXPAND_SZ, as it stands); nothing when `key`
 // is empty or has no such value. Any other type is "Invalid data type for
 // 'Name'", thrown as std::runtime_error.
-std::optional<std::string> ReadStoredString(HKEY key, const char* name);
+std::optional<std::wstring> ReadStoredString(HKEY key, const char* name);

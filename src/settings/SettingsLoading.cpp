@@ -13,7 +13,7 @@ using State = StoredValue::State;
 bool LoadRow(const StoredSetting& setting, const StoredValue& stored, const LoadContext& context, Settings& value)
 {
     if (setting.kind == StoredKind::String) {
-        std::string text = stored.state == State::Text ? stored.text : setting.defaultText;
+        std::wstring text = stored.state == State::Text ? stored.text : setting.defaultText;
         if (setting.option == FontBoxId)
             text = context.installedFont ? context.installedFont(text) : text;
         if (setting.text(value) == text)
@@ -74,7 +74,7 @@ LoadedSettings LoadSettingsFrom(const LoadContext& context)
 }
 
 void ForEachStoredValue(const Settings& settings,
-                        const std::function<void(const StoredSetting&, std::optional<int>, const std::string&)>& write)
+                        const std::function<void(const StoredSetting&, std::optional<int>, const std::wstring&)>& write)
 {
     const auto writeRow = [&](const StoredSetting& setting) {
         if (setting.kind == StoredKind::String)

@@ -15,7 +15,7 @@ struct StoredValue {
     enum class State { Missing, Number, Text, Unreadable };
     State state = State::Missing;
     int number = 0;
-    std::string text;
+    std::wstring text;
     // For an unreadable value: the standard report, "Invalid data type for 'Name'"
     // or "Failed to get data for 'Name'".
     std::string error;
@@ -39,7 +39,7 @@ struct LoadContext {
     // The default and the largest `MaxMemoWidth`.
     int screenWidth = 1024;
     // The installed font of that name as the system spells it, or nothing.
-    std::function<std::string(const std::string&)> installedFont;
+    std::function<std::wstring(const std::wstring&)> installedFont;
 };
 
 // Puts each stored value into its field in the table's order, starting from
@@ -49,7 +49,7 @@ LoadedSettings LoadSettingsFrom(const LoadContext& context);
 // Each row's value to write: a number, or text for the string rows. Places
 // the value does not know are left out.
 void ForEachStoredValue(const Settings& settings,
-                        const std::function<void(const StoredSetting&, std::optional<int>, const std::string&)>& write);
+                        const std::function<void(const StoredSetting&, std::optional<int>, const std::wstring&)>& write);
 
 // The defaults, with `MaxMemoWidth` the screen's width.
 Settings DefaultSettings(int screenWidth);

@@ -13,7 +13,7 @@ public:
     virtual ~SettingsSource() = default;
 
     // Folder of the song texts, expected to end with a backslash.
-    virtual std::string TextsPath() const = 0;
+    virtual std::wstring TextsPath() const = 0;
     // 0: Winamp 1.x/2.x, anything else: Winamp 3.
     virtual int AmpVer() const = 0;
     // Its first character replaces what a file name cannot hold.

@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "settings/SettingsKey.h"
+#include "win/CodePage.h"
 #include "win/FontList.h"
 #include "win/MessageBoxes.h"
 #include "win/Registry.h"
@@ -15,7 +16,7 @@ StoredValue ReadStored(HKEY key, const StoredSetting& setting)
     StoredValue stored;
     try {
         if (setting.kind == StoredKind::String) {
-            if (std::optional<std::string> text = ReadStoredString(key, setting.name)) {
+            if (std::optional<std::wstring> text = ReadStoredString(key, setting.name)) {
                 stored.state = StoredValue::State::Text;
                 stored.text = std::move(*text);
             }
@@ -38,7 +39,7 @@ LoadedSettings LoadSettings()
     LoadContext context;
     context.read = [&key](const StoredSetting& setting) { return ReadStored(key.get(), setting); };
     context.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    context.installedFont = InstalledFontName;
+    context.installedFont = [](const std::wstring& name) { return WideFromAnsi(InstalledFontName(AnsiFromWide(name))); };
     return LoadSettingsFrom(context);
 }
 
@@ -46,7 +47,7 @@ void SaveSettings(const Settings& settings, HWND reportOwner)
 {
     const UniqueRegistryKey key = OpenSettingsKey();
     std::string refused;
-    ForEachStoredValue(settings, [&](const StoredSetting& setting, std::optional<int> number, const std::string& text) {
+    ForEachStoredValue(settings, [&](const StoredSetting& setting, std::optional<int> number, const std::wstring& text) {
         LONG status = ERROR_INVALID_HANDLE;
         if (key)
             status = number ? WriteRegistryDword(key.get(), setting.writtenName, static_cast<DWORD>(*number))

@@ -1,5 +1,6 @@
 #include "settings/SettingsTable.h"
 
+#include "editing/TextEncoding.h"
 #include "settings/OptionRules.h"
 #include "settings/Settings.h"
 #include "settings/SpinRules.h"
@@ -40,10 +41,11 @@ const std::array<StoredSetting, 28> Table{{
     {"Width", "Width", Integer, 200, nullptr, NoRange, 0, NoOptionId,
      [](const Settings& s) -> std::optional<int> { return s.geometry.width; },
      [](Settings& s, int v) { s.geometry.width = v; }, nullptr, nullptr},
-    {"FontName", "FontName", String, 0, "Courier New", NoRange, 0, FontBoxId, nullptr, nullptr,
-     [](const Settings& s) { return s.fontBox; }, [](Settings& s, const std::string& v) { s.fontBox = v; }},
-    {"TextsPath", "TextsPath", String, 0, "", NoRange, 0, TextsPathId, nullptr, nullptr,
-     [](const Settings& s) { return s.textsPath; }, [](Settings& s, const std::string& v) { s.textsPath = v; }},
+    {"FontName", "FontName", String, 0, L"Courier New", NoRange, 0, FontBoxId, nullptr, nullptr,
+     [](const Settings& s) { return WideFromCp1251(s.fontBox); },
+     [](Settings& s, const std::wstring& v) { s.fontBox = Cp1251FromWide(v); }},
+    {"TextsPath", "TextsPath", String, 0, L"", NoRange, 0, TextsPathId, nullptr, nullptr,
+     [](const Settings& s) { return s.textsPath; }, [](Settings& s, const std::wstring& v) { s.textsPath = v; }},
     {"RefreshOnTimer", "RefreshOnTimer", Boolean, 0, nullptr, NoRange, 0, RefreshOnTimerId, NumberOf<&Settings::refreshOnTimer>, SetNumber<&Settings::refreshOnTimer>, nullptr, nullptr},
     {"RefreshInterval", "RefreshInterval", Integer, 1, nullptr, 1, 99, RefreshIntervalId, NumberOf<&Settings::refreshInterval>, SetNumber<&Settings::refreshInterval>, nullptr, nullptr},
     {"SilentMode", "SilentMode", Boolean, 0, nullptr, NoRange, 0, SilentModeId, NumberOf<&Settings::silentMode>, SetNumber<&Settings::silentMode>, nullptr, nullptr},

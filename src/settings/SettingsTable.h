@@ -26,7 +26,7 @@ struct StoredSetting {
     const char* writtenName;
     StoredKind kind;
     int defaultNumber;
-    const char* defaultText;
+    const wchar_t* defaultText;
     // Loaded numbers are brought into this range, as their fields would.
     int minimum;
     int maximum;
@@ -38,8 +38,8 @@ struct StoredSetting {
     // it (an out-of-range colour index keeps the one there was).
     void (*setNumber)(Settings&, int);
     // ...or as text.
-    std::string (*text)(const Settings&);
-    void (*setText)(Settings&, const std::string&);
+    std::wstring (*text)(const Settings&);
+    void (*setText)(Settings&, const std::wstring&);
 };
 
 std::span<const StoredSetting> StoredSettings();

@@ -42,3 +42,8 @@ void MakeLowerUnicode(std::u16string& text)
         CharLowerBuffW(reinterpret_cast<wchar_t*>(characters), count);
     });
 }
+
+void MakeUpperWide(std::wstring& text)
+{
+    ConvertInPlace(text, CharUpperBuffW);
+}

@@ -10,3 +10,4 @@ void MakeLowerAnsi(std::string& text);
 // The same for UTF-16 text, which may hold letters code page 1251 lacks.
 void MakeUpperUnicode(std::u16string& text);
 void MakeLowerUnicode(std::u16string& text);
+void MakeUpperWide(std::wstring& text);

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-std::optional<std::string> ReadWholeFile(const std::string& path)
+std::optional<std::string> ReadWholeFile(const std::wstring& path)
 {
     if (path.empty())
         return std::nullopt;
-    UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file)
         return std::nullopt;
@@ -54,16 +54,16 @@ bool WriteAll(HANDLE file, std::string_view contents)
 // Writes `contents` to a new file beside `path` and flushes it; returns its
 // path, or nothing (and no file) when that fails. The name is short, so that
 // a target near the path limit does not push its sibling past it.
-std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::string_view contents, DWORD attributes)
+std::optional<std::wstring> WriteTemporaryBeside(const std::wstring& path, std::string_view contents, DWORD attributes)
 {
     static unsigned serial = 0;
-    const std::size_t slash = path.find_last_of("\\/");
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
     for (int tries = 0; tries < TemporaryNameTries; ++tries) {
-        char name[32];
-        wsprintfA(name, "~sv%04X%04X.tmp", static_cast<unsigned>(GetCurrentProcessId() & 0xFFFF), ++serial & 0xFFFF);
-        std::string temporary = folder + name;
-        HANDLE created = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+        wchar_t name[32];
+        wsprintfW(name, L"~sv%04X%04X.tmp", static_cast<unsigned>(GetCurrentProcessId() & 0xFFFF), ++serial & 0xFFFF);
+        std::wstring temporary = folder + name;
+        HANDLE created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
         if (created == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS)
                 continue;
@@ -73,7 +73,7 @@ std::optional<std::string> WriteTemporaryBeside(const std::string& path, std::st
         const bool closed = CloseHandle(created) != FALSE;
         if (flushed && closed)
             return temporary;
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(temporary.c_str());
         return std::nullopt;
     }
     return std::nullopt;
@@ -88,10 +88,10 @@ DWORD AttributeFlags(DWORD attributes)
 
 // A rename over the old file, which the file system does in one step. Not
 // ReplaceFile: Wine's leaves a temporary file of its own behind when it fails.
-bool SwapIn(const std::string& temporary, const std::string& path)
+bool SwapIn(const std::wstring& temporary, const std::wstring& path)
 {
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         const DWORD error = GetLastError();
         const bool passing =
@@ -104,11 +104,11 @@ bool SwapIn(const std::string& temporary, const std::string& path)
 
 } // namespace
 
-bool WriteWholeFile(const std::string& path, std::string_view contents)
+bool WriteWholeFile(const std::wstring& path, std::string_view contents)
 {
     if (path.empty())
         return false;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
@@ -118,15 +118,15 @@ bool WriteWholeFile(const std::string& path, std::string_view contents)
     const DWORD kept = exists ? attributes & KeptAttributes : 0;
     const bool readOnly = kept & FILE_ATTRIBUTE_READONLY;
     const DWORD unlocked = AttributeFlags(kept & ~FILE_ATTRIBUTE_READONLY);
-    const std::optional<std::string> temporary = WriteTemporaryBeside(path, contents, unlocked);
+    const std::optional<std::wstring> temporary = WriteTemporaryBeside(path, contents, unlocked);
     if (!temporary)
         return false;
     if (readOnly)
-        SetFileAttributesA(path.c_str(), unlocked);
+        SetFileAttributesW(path.c_str(), unlocked);
     const bool swapped = SwapIn(*temporary, path);
     if (!swapped)
-        DeleteFileA(temporary->c_str());
+        DeleteFileW(temporary->c_str());
     if (readOnly)
-        SetFileAttributesA(path.c_str(), AttributeFlags(kept));
+        SetFileAttributesW(path.c_str(), AttributeFlags(kept));
     return swapped;
 }

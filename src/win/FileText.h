@@ -6,7 +6,7 @@
 
 // The whole contents of a file, read in one operation with the file open only
 // for it; nothing when the path is empty or the file cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+std::optional<std::string> ReadWholeFile(const std::wstring& path);
 
 // Makes `contents` the whole of the file at `path`, creating it when missing,
 // without ever leaving it half written or emptied: the bytes go to a new file
@@ -14,4 +14,4 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // On failure the old file keeps its bytes and no temporary file is left. The
 // file's attributes (read-only, hidden, system, archive) end as they were in
 // every outcome; a read-only file is written all the same.
-bool WriteWholeFile(const std::string& path, std::string_view contents);
+bool WriteWholeFile(const std::wstring& path, std::string_view contents);

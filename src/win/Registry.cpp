@@ -2,6 +2,16 @@
 
 #include <algorithm>
 
+namespace {
+
+// The values' names are ASCII, the same in every code page.
+std::wstring WideName(const char* name)
+{
+    return std::wstring(name, name + std::char_traits<char>::length(name));
+}
+
+} // namespace
+
 LONG CreateRegistryKey(HKEY root, const char* path, REGSAM access, UniqueRegistryKey& key)
 {
     HKEY opened = nullptr;
@@ -53,17 +63,19 @@ DwordValue ReadRegistryDword(HKEY key, const char* name)
 StringValue ReadRegistryString(HKEY key, const char* name)
 {
     StringValue result;
+    const std::wstring wideName = WideName(name);
     DWORD type = REG_NONE;
     DWORD size = 0;
-    LONG status = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
-    std::string data;
+    LONG status = RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size);
+    std::wstring data;
     // The value may grow between asking its size and reading it.
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        data.assign(size + 1, '\0');
+        data.assign(size / sizeof(wchar_t) + 2, L'\0');
         DWORD read = size;
-        status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read);
+        status = RegQueryValueExW(key, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read);
         if (status == ERROR_SUCCESS) {
-            data.resize(read);
+            // An odd byte count leaves its last byte out.
+            data.resize(read / sizeof(wchar_t));
             break;
         }
         size = read;
@@ -77,7 +89,7 @@ StringValue ReadRegistryString(HKEY key, const char* name)
         result.state = StringState::WrongType;
     } else {
         // Stored strings may or may not carry their terminator.
-        data.resize(std::min(data.size(), data.find('\0')));
+        data.resize(std::min(data.size(), data.find(L'\0')));
         result.value = std::move(data);
         result.state = StringState::Read;
     }
@@ -89,8 +101,8 @@ LONG WriteRegistryDword(HKEY key, const char* name, DWORD value)
     return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
-LONG WriteRegistryString(HKEY key, const char* name, const std::string& value)
+LONG WriteRegistryString(HKEY key, const char* name, const std::wstring& value)
 {
-    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>(value.size() + 1));
+    return RegSetValueExW(key, WideName(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }

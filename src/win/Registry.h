@@ -33,16 +33,17 @@ struct DwordValue {
 DwordValue ReadRegistryDword(HKEY key, const char* name);
 
 // What a read of one string value found: REG_SZ and REG_EXPAND_SZ are
-// strings, taken as they stand.
+// strings, taken as they stand. Strings are read and written through the wide
+// calls, so that a path holds any character; the names are plain ASCII.
 enum class StringState { Read, Missing, WrongType, Failed };
 
 struct StringValue {
     StringState state = StringState::Missing;
-    std::string value;
+    std::wstring value;
     LONG error = ERROR_SUCCESS;
 };
 
 StringValue ReadRegistryString(HKEY key, const char* name);
 
 LONG WriteRegistryDword(HKEY key, const char* name, DWORD value);
-LONG WriteRegistryString(HKEY key, const char* name, const std::string& value);
+LONG WriteRegistryString(HKEY key, const char* name, const std::wstring& value);

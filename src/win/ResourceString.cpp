@@ -1,5 +1,7 @@
 #include "win/ResourceString.h"
 
+#include <iterator>
+
 std::string LoadResourceString(HINSTANCE instance, UINT id)
 {
     char buffer[512];
@@ -10,4 +12,11 @@ std::string LoadResourceString(HINSTANCE instance, UINT id)
 std::string LoadResourceString(UINT id)
 {
     return LoadResourceString(GetModuleHandleA(nullptr), id);
+}
+
+std::wstring LoadUnicodeResourceString(UINT id)
+{
+    wchar_t buffer[512];
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, buffer, static_cast<int>(std::size(buffer)));
+    return length > 0 ? std::wstring(buffer, static_cast<std::size_t>(length)) : std::wstring();
 }

@@ -38,3 +38,13 @@ void SetToolText(HWND tooltip, HWND parent, HWND control, const std::string& tex
     TTTOOLINFOA tool = ToolOf(parent, control, text);
     SendMessageA(tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
+
+void SetToolText(HWND tooltip, HWND parent, HWND control, const std::wstring& text)
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}

@@ -12,5 +12,7 @@ HWND CreateTooltip(HWND owner);
 // control's mouse messages itself.
 bool AddTool(HWND tooltip, HWND parent, HWND control, const std::string& text);
 
-// Changes the text of a tool that AddTool added.
+// Changes the text of a tool that AddTool added; the wide form for names that
+// may hold any character.
 void SetToolText(HWND tooltip, HWND parent, HWND control, const std::string& text);
+void SetToolText(HWND tooltip, HWND parent, HWND control, const std::wstring& text);

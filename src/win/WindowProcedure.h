@@ -37,7 +37,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
-        ReportError(self->ErrorReportOwner(), error.what());
+        ReportError(self->ErrorReportOwner(), error);
     } catch (...) {
         ReportError(self->ErrorReportOwner(), "Unexpected error");
     }

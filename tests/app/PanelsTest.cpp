@@ -135,9 +135,9 @@ class PanelsTest : public ::testing::Test {
 protected:
     OwnerWindow owner;
     ScratchFolder scratch;
-    std::string artist = "The Band";
+    std::wstring artist = L"The Band";
     ScriptedMessageBoxes boxes;
-    ArtistInfoPanel::InfoFileSource files = [this] { return ArtistInfoFileOf(scratch.AnsiPath() + "Texts\\", artist); };
+    ArtistInfoPanel::InfoFileSource files = [this] { return ArtistInfoFileOf(scratch.Path() + L"Texts\\", artist); };
 };
 
 } // namespace
@@ -423,7 +423,7 @@ TEST_F(PanelsTest, ArtistContextMenuRefreshesSavesAndCloses)
     // Shown again, and reloaded for an artist without a file: nothing changes.
     scratch.MakeFile(L"Texts\\The Band\\Sonvera Artist info.txt", "changed");
     panel.ShowReloaded(owner.get());
-    artist = "Nobody";
+    artist = L"Nobody";
     choose(0);
     EXPECT_TRUE(WindowText(panel.InforMemo()) == loaded);
     artist.clear();
@@ -433,7 +433,7 @@ TEST_F(PanelsTest, ArtistContextMenuRefreshesSavesAndCloses)
 
     choose(3);
     EXPECT_FALSE(panel.IsVisible());
-    artist = "The Band";
+    artist = L"The Band";
     panel.ShowReloaded(owner.get());
     EXPECT_EQ(WindowText(panel.InforMemo()), "changed");
     EXPECT_TRUE(boxes.shown.empty());
@@ -451,28 +451,28 @@ TEST_F(PanelsTest, ArtistFileFailuresAreReportedAndChangeNeitherTheTextNorAFile)
     scratch.MakeFile(L"Texts\\Long" + file, std::string(capacity / 2, '\n') + "x");
     const std::wstring locked = scratch.Path() + L"Texts\\Locked" + file;
     UniqueFileHandle holder(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    struct Case { const char *artist, *message; bool save; };
+    struct Case { const wchar_t *artist, *message; bool save; };
     const Case cases[] = {
-        {"Nobody", "Cannot create file ", true}, {"Read only", "Cannot create file ", true},
-        {"Locked", "Cannot create file ", true}, {"Locked", "Cannot open file ", false},
-        {"..", "Cannot create file ", true},     {"..", "", false},
-        {"Long", "Text exceeds memo capacity", false},
+        {L"Nobody", L"Cannot create file ", true}, {L"Read only", L"Cannot create file ", true},
+        {L"Locked", L"Cannot create file ", true}, {L"Locked", L"Cannot open file ", false},
+        {L"..", L"Cannot create file ", true},     {L"..", L"", false},
+        {L"Long", L"Text exceeds memo capacity", false}, {L"Mötley Crüe", L"Cannot create file ", true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.artist) + (c.save ? " saved" : " reloaded"));
+        SCOPED_TRACE(Cp1251(c.artist) + (c.save ? " saved" : " reloaded"));
         artist = c.artist;
         SetWindowTextA(panel.InforMemo(), "mine");
         boxes.shown.clear();
         SendMessageA(panel.Window(), WM_COMMAND, GetMenuItemID(panel.ContextMenu(), c.save ? 1 : 0), 0);
         EXPECT_EQ(WindowText(panel.InforMemo()), "mine");
-        const std::string path = scratch.AnsiPath() + "Texts\\" + artist + "\\Sonvera Artist info.txt";
-        const std::string message = c.message;
-        const std::string expected = message.empty() ? "" : message + (message.ends_with("file ") ? path : "") + ".";
-        EXPECT_EQ(boxes.shown.empty() ? "" : boxes.shown.back().text, expected);
+        const std::wstring path = scratch.Path() + L"Texts\\" + artist + L"\\Sonvera Artist info.txt";
+        const std::wstring message = c.message;
+        const std::wstring expected = message.empty() ? L"" : message + (message.ends_with(L"file ") ? path : L"") + L".";
+        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown.back().wideText, expected);
         EXPECT_LE(boxes.shown.size(), 1u);
     }
     // A failed reload ends the show command too.
-    artist = "Locked";
+    artist = L"Locked";
     EXPECT_THROW(panel.ShowReloaded(owner.get()), std::runtime_error);
     EXPECT_FALSE(panel.IsVisible());
     holder.reset();

@@ -54,12 +54,12 @@ LRESULT CALLBACK KeepCommands(HWND window, UINT message, WPARAM wParam, LPARAM l
     return 0;
 }
 
-int TextWidth(HWND control, const std::string& text)
+int TextWidth(HWND control, const std::wstring& text)
 {
     HDC context = GetDC(control);
     HGDIOBJ old = SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE size = {};
-    GetTextExtentPoint32A(context, text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(context, text.data(), static_cast<int>(text.size()), &size);
     SelectObject(context, old);
     ReleaseDC(control, context);
     return size.cx;
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, StartsWithItsDesignedState)
                               ID_WinampAdd})
         EXPECT_EQ(window.IsButtonEnabled(button), button != ID_ButtNext && button != ID_SaveText) << button;
 
-    EXPECT_EQ(window.AnTCaption(), "Artist and title");
+    EXPECT_EQ(window.AnTCaption(), L"Artist and title");
     EXPECT_FALSE(window.ArtistInfo().IsVisible());
     EXPECT_FALSE(window.AboutMe().IsVisible());
     EXPECT_EQ(ClassNameOf(window.Memo2()), "RichEdit20A");
@@ -192,9 +192,11 @@ TEST_F(MainWindowTest, IsMadeWithTheGeometryOfItsSettings)
 TEST_F(MainWindowTest, CentresTheLabelOnlyWhileItsTextWithTwoBlanksIsNarrowerThanTheWindow)
 {
     WatchedMain& window = CreateMain();
-    const std::string caption = Cp1251(L"Гражданская Оборона и друзья - Всё идёт по плану (концертная запись)");
+    // Names outside code page 1251 are shown and measured whole.
+    const std::wstring caption = L"Гражданская Оборона и Björk - Всё идёт по плану (Æß, концертная запись)";
     window.SetAnTCaption(caption);
-    const int boundary = TextWidth(window.AnT(), caption + "  ");
+    EXPECT_EQ(window.AnTCaption(), caption);
+    const int boundary = TextWidth(window.AnT(), caption + L"  ");
     ASSERT_GT(boundary, 300);
 
     const int widths[] = {boundary + 1, boundary, boundary - 40, boundary + 1, boundary + 200, boundary};
@@ -205,10 +207,10 @@ TEST_F(MainWindowTest, CentresTheLabelOnlyWhileItsTextWithTwoBlanksIsNarrowerTha
     }
 
     // A new caption is aligned when the handler runs, without a resize.
-    window.SetAnTCaption(" - Intro");
+    window.SetAnTCaption(L" - Intro");
     window.FormResize(window.Window());
     EXPECT_TRUE(window.AnTCentred());
-    EXPECT_EQ(window.AnTCaption(), " - Intro");
+    EXPECT_EQ(window.AnTCaption(), L" - Intro");
 }
 
 TEST_F(MainWindowTest, ClicksFollowTheDelegationRules)
@@ -263,12 +265,12 @@ TEST_F(MainWindowTest, ClearEmptiesTheTextAreaOnly)
 {
     WatchedMain& window = CreateMain();
     SetWindowTextA(window.Memo2(), Cp1251(L"Первая строка\r\nВторая строка").c_str());
-    window.SetStatusText("\\Artist\\Title.txt");
-    window.Session().Candidates = {"C:\\Texts\\Artist\\Title (live).txt"};
+    window.SetStatusText(L"\\Mötley Crüe\\Title.txt");
+    window.Session().Candidates = {L"C:\\Texts\\Artist\\Title (live).txt"};
     window.PerformMenuClick(ID_MenuClear);
     EXPECT_EQ(GetWindowTextLengthA(window.Memo2()), 0);
-    EXPECT_EQ(window.StatusText(), "\\Artist\\Title.txt");
-    EXPECT_THAT(window.Session().Candidates, ElementsAre("C:\\Texts\\Artist\\Title (live).txt"));
+    EXPECT_EQ(window.StatusText(), L"\\Mötley Crüe\\Title.txt");
+    EXPECT_THAT(window.Session().Candidates, ElementsAre(L"C:\\Texts\\Artist\\Title (live).txt"));
 }
 
 TEST_F(MainWindowTest, TidyingButtonsWorkOnTheTextAreaThroughTheirMenuItems)
@@ -333,8 +335,8 @@ TEST_F(MainWindowTest, ShowsTheArtistPanelOnceUntilItIsClosed)
     ArtistInfoPanel& artist = window.ArtistInfo();
     ScratchFolder texts;
     texts.MakeFile(L"Band\\Sonvera Artist info.txt", "notes");
-    settings.textsPath = texts.AnsiPath();
-    window.Session().Song.SongArtist = "Band";
+    settings.textsPath = texts.Path();
+    window.Session().Song.SongArtist = L"Band";
     window.PerformButtonClick(ID_ButtInfo);
     ASSERT_TRUE(artist.IsVisible());
     EXPECT_EQ(WindowTextOf(artist.InforMemo()), "notes");

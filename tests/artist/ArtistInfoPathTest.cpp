@@ -4,12 +4,12 @@
 
 TEST(ArtistInfoPathTest, TheArtistIsUsedAsItIsUnlessItLeadsOutOfTheTextsFolder)
 {
-    EXPECT_EQ(ArtistInfoFileOf("D:\\Texts", "Who?").path, "D:\\TextsWho?\\Sonvera Artist info.txt");
-    for (const char* artist : {"The Band", "", "Who?", "a\\..", "...And Then", "\\\\server\\share"})
-        EXPECT_TRUE(ArtistInfoFileOf("D:\\Texts\\", artist).insideTextsFolder) << artist;
-    for (const char* artist : {"..", "..\\Other", "a/../..", ". .", ".. \\x", "C:\\Windows"})
-        EXPECT_FALSE(ArtistInfoFileOf("D:\\Texts\\", artist).insideTextsFolder) << artist;
-    EXPECT_TRUE(ArtistInfoFileOf("D:\\Texts", "Band").insideTextsFolder);
-    EXPECT_FALSE(ArtistInfoFileOf("D:\\Texts", "Band\\..").insideTextsFolder);
-    EXPECT_FALSE(ArtistInfoFileOf("", "\\\\server\\share").insideTextsFolder);
+    EXPECT_EQ(ArtistInfoFileOf(L"D:\\Texts", L"Who?").path, L"D:\\TextsWho?\\Sonvera Artist info.txt");
+    for (const wchar_t* artist : {L"The Band", L"", L"Who?", L"a\\..", L"...And Then", L"\\\\server\\share"})
+        EXPECT_TRUE(ArtistInfoFileOf(L"D:\\Texts\\", artist).insideTextsFolder) << artist;
+    for (const wchar_t* artist : {L"..", L"..\\Other", L"a/../..", L". .", L".. \\x", L"C:\\Windows"})
+        EXPECT_FALSE(ArtistInfoFileOf(L"D:\\Texts\\", artist).insideTextsFolder) << artist;
+    EXPECT_TRUE(ArtistInfoFileOf(L"D:\\Texts", L"Band").insideTextsFolder);
+    EXPECT_FALSE(ArtistInfoFileOf(L"D:\\Texts", L"Band\\..").insideTextsFolder);
+    EXPECT_FALSE(ArtistInfoFileOf(L"", L"\\\\server\\share").insideTextsFolder);
 }

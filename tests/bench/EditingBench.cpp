@@ -156,7 +156,7 @@ int main()
 
     ScratchFolder folder;
     folder.MakeFile(L"long.txt", longText);
-    const std::string longFile = folder.AnsiPath() + "long.txt";
+    const std::wstring longFile = folder.Path() + L"long.txt";
     Settings settings;
     settings.maxMemoWidth = 2000;
     std::vector<double> fitTimes;

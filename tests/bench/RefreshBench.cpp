@@ -62,10 +62,10 @@ int main()
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 
     Settings settings;
-    settings.textsPath = library.AnsiPath();
+    settings.textsPath = library.Path();
     TApplication application(GetModuleHandleA(nullptr));
     TSonveraMain main(application, settings);
-    const NowPlayingSong song{"Artist", "Needle in the Haystack"};
+    const NowPlayingSong song{L"Artist", L"Needle in the Haystack"};
 
     std::vector<double> refreshes;
     std::vector<double> parts;
@@ -83,7 +83,7 @@ int main()
     });
     const double refresh = Median(refreshes);
     const double part = Median(parts);
-    std::printf("refresh_shows: %s\n", main.StatusText().c_str());
+    std::printf("refresh_shows: %ls\n", main.StatusText().c_str());
     std::printf("refresh_ms: %.3f\n", refresh * 1000);
     std::printf("search_and_settext_ms: %.3f\n", part * 1000);
     std::printf("refresh_vs_parts: %.3f\n", refresh / part);
@@ -96,8 +96,8 @@ int main()
     // shows it; in turns, so that a busy machine slows both alike.
     std::vector<double> cp1251Times, utf8Times;
     for (int round = 0; round < Rounds; ++round) {
-        cp1251Times.push_back(Time([&] { ShowFileText(main.Text(), *ReadWholeFile(encodings.AnsiPath() + "cp1251.txt")); }));
-        utf8Times.push_back(Time([&] { ShowFileText(main.Text(), *ReadWholeFile(encodings.AnsiPath() + "utf8.txt")); }));
+        cp1251Times.push_back(Time([&] { ShowFileText(main.Text(), *ReadWholeFile(encodings.Path() + L"cp1251.txt")); }));
+        utf8Times.push_back(Time([&] { ShowFileText(main.Text(), *ReadWholeFile(encodings.Path() + L"utf8.txt")); }));
     }
     const double cp1251 = Median(cp1251Times);
     const double utf8 = Median(utf8Times);

@@ -46,16 +46,16 @@ public:
     HWND Memo2() const { return memo_; }
     HWND AnT() const override { return nullptr; }
     const SettingsSource& Settings() const override { return settings_; }
-    std::string StatusText() const override { return status_; }
-    void SetStatusText(const std::string& text) override { status_ = text; }
-    void SetStatusHint(const std::string&) override {}
+    std::wstring StatusText() const override { return status_; }
+    void SetStatusText(const std::wstring& text) override { status_ = text; }
+    void SetStatusHint(const std::wstring&) override {}
 
 private:
     const ::Settings& settings_;
     HWND memo_ = nullptr;
     RichTextArea area_;
     SongSession session_;
-    std::string status_ = "-";
+    std::wstring status_ = L"-";
 };
 
 std::string SongText()
@@ -69,10 +69,10 @@ std::string SongText()
     return text;
 }
 
-void FlushedWrite(const std::string& path, const std::string& bytes)
+void FlushedWrite(const std::wstring& path, const std::string& bytes)
 {
     UniqueFileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     FlushFileBuffers(file.get());
@@ -84,14 +84,14 @@ int main()
 {
     ScratchFolder scratch;
     Settings settings;
-    settings.textsPath = scratch.AnsiPath();
+    settings.textsPath = scratch.Path();
     BenchView view(settings);
 
     const std::string text = SongText();
     SetWindowTextA(view.Memo2(), text.c_str());
-    view.Session().Song = {"Artist", "Song"};
-    const std::string plain = scratch.AnsiPath() + "Artist\\Plain.txt";
-    if (!WriteCurrentText(view) || GetFileAttributesA(view.Session().CurrentTextFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    view.Session().Song = {L"Artist", L"Song"};
+    const std::wstring plain = scratch.Path() + L"Artist\\Plain.txt";
+    if (!WriteCurrentText(view) || GetFileAttributesW(view.Session().CurrentTextFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
         std::puts("error: the first save failed");
         return 1;
     }

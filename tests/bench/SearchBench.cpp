@@ -78,13 +78,13 @@ int main()
         crowded.MakeFile(folder + L"Album\\Needle in the Haystack (live).txt", "words");
     }
 
-    const NowPlayingSong song{"Artist", "Needle in the Haystack"};
+    const NowPlayingSong song{L"Artist", L"Needle in the Haystack"};
     // A title only the tolerant names match, as a shop writes it.
-    const NowPlayingSong remastered{"Artist", "Needle in the Haystack (Remastered 2011)"};
+    const NowPlayingSong remastered{L"Artist", L"Needle in the Haystack (Remastered 2011)"};
     std::size_t found = 0;
     const auto searchIn = [&](const ScratchFolder& library, const NowPlayingSong& song) {
         Settings settings;
-        settings.textsPath = library.AnsiPath();
+        settings.textsPath = library.Path();
         return [&found, &song, settings] {
             CandidateList candidates;
             SearchTexts(song, settings, candidates);

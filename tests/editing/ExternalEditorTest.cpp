@@ -1,4 +1,5 @@
 #include "editing/ExternalEditor.h"
+#include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/TextAssociation.h"
 
@@ -34,16 +35,17 @@ protected:
 TEST_F(ExternalEditorTest, StartsTheAssociatedProgramAndClosesEveryWindowOfTheOneStartedLast)
 {
     const TextAssociation association(true);
-    scratch.MakeFile(L"A b\\Song.txt", "words");
-    const std::string file = scratch.AnsiPath() + "A b\\Song.txt";
+    // A name code page 1251 lacks part of reaches the editor whole.
+    scratch.MakeFile(L"A b\\Björk – Song.txt", "words");
+    const std::wstring file = scratch.Path() + L"A b\\Björk – Song.txt";
 
     EditorProcessRecord editor;
     OpenInExternalEditor(file, true, editor);
     ASSERT_TRUE(StandInShowsBothWindows(editor));
     const EditorProcessRecord first = editor;
     ASSERT_EQ(LogOf(first).size(), 1u);
-    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, LogOf(first)[0].c_str(), -1,
-                             ("start " + association.program + " \"" + file + '"').c_str(), -1),
+    EXPECT_EQ(CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, FromUtf8(LogOf(first)[0]).c_str(), -1,
+                             (L"start " + FromCp1251(association.program) + L" \"" + file + L'"').c_str(), -1),
               CSTR_EQUAL)
         << LogOf(first)[0];
 
@@ -76,7 +78,7 @@ TEST_F(ExternalEditorTest, NoAssociatedProgramStartsNothing)
     const TextAssociation association(false);
     scratch.MakeFile(L"Song.txt");
     EditorProcessRecord editor{1234, 5678};
-    OpenInExternalEditor(scratch.AnsiPath() + "Song.txt", false, editor);
+    OpenInExternalEditor(scratch.Path() + L"Song.txt", false, editor);
     EXPECT_EQ(editor.threadId, 0u);
     EXPECT_EQ(editor.processId, 0u);
     Sleep(300);

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        settings.textsPath = scratch.AnsiPath();
+        settings.textsPath = scratch.Path();
         CreateMain();
     }
 
@@ -48,22 +48,24 @@ TEST_F(TextSavingTest, ANewTextGoesToItsSongsFileTheNextSaveRewritesItAndAFileKe
         {L"", L"Solo", L"Solo.txt", L"\\\\Solo.txt"},
         {L"..", L"Up", L"__\\Up.txt", L"\\__\\Up.txt"},
         {L"Сплин", L"Романс", L"Сплин\\Романс.txt", L"\\Сплин\\Романс.txt"},
+        // A name code page 1251 lacks: the file is named whole, its text stays in code page 1251.
+        {L"Motörhead", L"Ace – Æß", L"Motörhead\\Ace – Æß.txt", L"\\Motörhead\\Ace – Æß.txt"},
     };
     // With LengthIsWidth each save fits the window to the text saved.
     settings.lengthIsWidth = true;
     const auto width = [this] { return WindowBounds(main->Window()).right - WindowBounds(main->Window()).left; };
     const int start = width();
     const std::string text = Cp1251(L"Первая строка, и длинная: ") + std::string(60, 'W') + "\r\n\r\nlast";
-    const std::string root = scratch.AnsiPath();
+    const std::wstring root = scratch.Path();
     for (const Case& c : cases) {
         SCOPED_TRACE(Cp1251(c.file));
         main->Session().CurrentTextFile.clear();
-        main->Session().Song = {Cp1251(c.artist), Cp1251(c.title)};
+        main->Session().Song = {c.artist, c.title};
         Type(text);
         Save();
         EXPECT_EQ(scratch.Read(c.file), text);
-        EXPECT_EQ(main->Session().CurrentTextFile, root.substr(0, root.size() - 1) + Cp1251(c.statusText));
-        EXPECT_EQ(main->StatusText(), Cp1251(c.statusText));
+        EXPECT_EQ(main->Session().CurrentTextFile, root.substr(0, root.size() - 1) + c.statusText);
+        EXPECT_EQ(main->StatusText(), c.statusText);
         EXPECT_EQ(main->StatusHint(), main->Session().CurrentTextFile);
         EXPECT_FALSE(Modified());
         const int wide = width();
@@ -79,7 +81,7 @@ TEST_F(TextSavingTest, ANewTextGoesToItsSongsFileTheNextSaveRewritesItAndAFileKe
                                    DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
         scratch.MakeFile(L"Up_Down\\Why_ No..txt", "old", attributes);
         const DWORD before = Attributes(L"Up_Down\\Why_ No..txt");
-        main->Session().CurrentTextFile = root + "Up_Down\\Why_ No..txt";
+        main->Session().CurrentTextFile = root + L"Up_Down\\Why_ No..txt";
         Type("new");
         Save();
         EXPECT_EQ(scratch.Read(L"Up_Down\\Why_ No..txt"), "new");
@@ -88,7 +90,7 @@ TEST_F(TextSavingTest, ANewTextGoesToItsSongsFileTheNextSaveRewritesItAndAFileKe
     }
     EXPECT_TRUE(boxes.shown.empty());
     // Nothing but the texts and their folders: no temporary file survives.
-    EXPECT_EQ(scratch.Names(), (std::vector<std::wstring>{L"Solo.txt", L"Up_Down", L"__", L"Сплин"}));
+    EXPECT_EQ(scratch.Names(), (std::vector<std::wstring>{L"Motörhead", L"Solo.txt", L"Up_Down", L"__", L"Сплин"}));
     EXPECT_EQ(scratch.Names(L"Up_Down"), std::vector<std::wstring>{L"Why_ No..txt"});
 }
 
@@ -98,30 +100,30 @@ TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLin
     const DWORD lockedAttributes = Attributes(L"A\\Locked.txt");
     struct Case {
         const char* what;
-        std::string textsPath;
-        std::string currentTextFile;
+        std::wstring textsPath;
+        std::wstring currentTextFile;
         std::wstring statusText;
         bool lock;
         std::wstring boxText; // empty: no box
         std::wstring boxCaption;
     };
-    const std::string root = scratch.AnsiPath();
+    const std::wstring root = scratch.Path();
     const Case cases[] = {
-        {"folder whose parent is missing", root + "missing\\", "", L"before", false, L"Невозможно создать директорию.",
+        {"folder whose parent is missing", root + L"missing\\", L"", L"before", false, L"Невозможно создать директорию.",
          L"Ошибка!"},
-        {"file held by another program", root, root + "A\\Locked.txt", L"before", true, L"Не могу сохранить",
+        {"file held by another program", root, root + L"A\\Locked.txt", L"before", true, L"Не могу сохранить",
          L"Тысяча чертей!"},
-        {"player not running", root, "", L"Winamp не запущен!", false, L"", L""},
-        {"player not playing", root, root + "A\\Locked.txt", L"Winamp не играет!", false, L"", L""},
+        {"player not running", root, L"", L"Winamp не запущен!", false, L"", L""},
+        {"player not playing", root, root + L"A\\Locked.txt", L"Winamp не играет!", false, L"", L""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         boxes.shown.clear();
         settings.textsPath = c.textsPath;
-        main->Session().Song = {"A", "New"};
+        main->Session().Song = {L"A", L"New"};
         main->Session().CurrentTextFile = c.currentTextFile;
-        main->SetStatusText(Cp1251(c.statusText));
-        main->SetStatusHint("hint");
+        main->SetStatusText(c.statusText);
+        main->SetStatusHint(L"hint");
         main->Session().NoSong = c.boxText.empty();
         Type("unsaved words");
         HANDLE holder = c.lock ? CreateFileW((scratch.Path() + L"A\\Locked.txt").c_str(), GENERIC_READ, 0, nullptr,
@@ -143,8 +145,8 @@ TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLin
         EXPECT_EQ(scratch.Read(L"A\\Locked.txt"), "old words");
         EXPECT_EQ(Attributes(L"A\\Locked.txt"), lockedAttributes);
         EXPECT_EQ(scratch.Names(L"A"), std::vector<std::wstring>{L"Locked.txt"});
-        EXPECT_EQ(main->StatusText(), Cp1251(c.statusText));
-        EXPECT_EQ(main->StatusHint(), "hint");
+        EXPECT_EQ(main->StatusText(), c.statusText);
+        EXPECT_EQ(main->StatusHint(), L"hint");
         EXPECT_TRUE(Modified());
         EXPECT_EQ(WindowTextOf(main->Memo2()), "unsaved words");
     }
@@ -153,7 +155,7 @@ TEST_F(TextSavingTest, AFailedOrRefusedSaveKeepsTheOldFileTheTextAndTheStatusLin
 
 TEST_F(TextSavingTest, TheCreateFilesStepWritesAnEmptyFileOnlyInEditorModeForAWriter)
 {
-    main->Session().Song = {"Artist", "Song"};
+    main->Session().Song = {L"Artist", L"Song"};
     for (const auto& [openByShell, iamawriter] : {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}}) {
         settings.openByShell = openByShell;
         settings.iamawriter = iamawriter;
@@ -167,7 +169,7 @@ TEST_F(TextSavingTest, ALetterCodePage1251LacksIsTidiedAndSavedOnlyAsUtf8WithAMa
 {
     const std::string old = Cp1251(L"  ёлка");
     scratch.MakeFile(L"A\\Old.txt", old);
-    main->Session().CurrentTextFile = scratch.AnsiPath() + "A\\Old.txt";
+    main->Session().CurrentTextFile = scratch.Path() + L"A\\Old.txt";
     main->Session().CurrentTextFormat = ShowFileText(main->Text(), old);
     // Pasted at the end, then tidied in UTF-16: nothing is lost.
     SendMessageA(main->Memo2(), EM_SETSEL, 100, 100);

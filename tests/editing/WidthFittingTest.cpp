@@ -25,10 +25,10 @@ protected:
     Settings settings;
     ScriptedMessageBoxes boxes;
 
-    std::string File(const std::string& contents)
+    std::wstring File(const std::string& contents)
     {
         folder.MakeFile(L"text.txt", contents);
-        return folder.AnsiPath() + "text.txt";
+        return folder.Path() + L"text.txt";
     }
 
     void SetCaption(const std::string& caption) { SetWindowTextA(windows.Label(), caption.c_str()); }
@@ -108,7 +108,7 @@ TEST_F(WidthFittingTest, MeasuresWithTheTextAreasCurrentFont)
 {
     settings.useAnTWidth = false;
     const std::string line = "measured in the font the text area shows";
-    const std::string path = File(line);
+    const std::wstring path = File(line);
     for (const int points : {8, 12, 20}) {
         SCOPED_TRACE(points);
         windows.SetMemoFont("Courier New", points);
@@ -122,19 +122,19 @@ TEST_F(WidthFittingTest, MeasuresWithTheTextAreasCurrentFont)
 
 TEST_F(WidthFittingTest, ReportsAFileItCannotReadAndKeepsTheWidth)
 {
-    const std::string missing = folder.AnsiPath() + "missing.txt";
-    const std::string held = File("held open by another program");
-    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::wstring missing = folder.Path() + L"missing.txt";
+    const std::wstring held = File("held open by another program");
+    HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     const struct {
         const char* name;
-        std::string path;
-        std::string message;
+        std::wstring path;
+        std::wstring message;
     } cases[] = {
-        {"missing file", missing, "Cannot open file " + missing + "."},
-        {"no file at all", "", "Cannot open file "},
-        {"a folder", folder.AnsiPath(), "Cannot open file " + folder.AnsiPath() + "."},
-        {"held exclusively", held, "Cannot open file " + held + "."},
+        {"missing file", missing, L"Cannot open file " + missing + L"."},
+        {"no file at all", L"", L"Cannot open file "},
+        {"a folder", folder.Path(), L"Cannot open file " + folder.Path() + L"."},
+        {"held exclusively", held, L"Cannot open file " + held + L"."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -142,7 +142,7 @@ TEST_F(WidthFittingTest, ReportsAFileItCannotReadAndKeepsTheWidth)
         const int width = OuterWidth(windows.Main());
         EXPECT_FALSE(FitWindowWidth(windows.Main(), RichTextArea(windows.Memo()), windows.Label(), c.path, settings));
         ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].text, c.message);
+        EXPECT_EQ(boxes.shown[0].wideText, c.message);
         EXPECT_EQ(boxes.shown[0].caption, "Winamp Sonvera");
         EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
         EXPECT_EQ(boxes.shown[0].owner, windows.Main());

@@ -1,7 +1,8 @@
-// Any player line, NULs and lengths past the player's buffer included, under
-// either generation: the parse sees only what the player hands over (up to the
-// first NUL, at most 255 bytes), stays in bounds and always gives a title of
-// 1..254 characters.
+// Any player line, NULs, unpaired surrogates, letters outside code page 1251
+// and lengths past the player's buffer included, under either generation: the
+// parse sees only what the player hands over (up to the first NUL, at most 255
+// units), stays in bounds and always gives a title of 1..254 units.
+#include "editing/TextEncoding.h"
 #include "player/NowPlaying.h"
 #include "player/ScrollingTitle.h"
 #include "settings/Settings.h"
@@ -9,8 +10,29 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
+
+namespace {
+
+// The bytes as UTF-16 units: a byte is its code page 1251 character, so that
+// the corpus reads as it was written, and the byte 0x98, which code page 1251
+// leaves unused, takes the two bytes after it as one unit, high byte first.
+std::wstring UnitsOf(std::string_view bytes)
+{
+    std::wstring units;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t escape = std::min(bytes.find('\x98', at), bytes.size());
+        units += WideFromCp1251(bytes.substr(at, escape - at));
+        if (bytes.size() - escape > 2)
+            units += static_cast<wchar_t>(static_cast<unsigned char>(bytes[escape + 1]) << 8 |
+                                          static_cast<unsigned char>(bytes[escape + 2]));
+        at = escape + 3;
+    }
+    return units;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -18,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     Settings settings;
     settings.ampVer = static_cast<PlayerGeneration>(data[0] & 1);
-    const std::string title(reinterpret_cast<const char*>(data + 1), size - 1);
-    // What a 256-byte window-text buffer holds of it.
-    char buffer[256] = {};
-    std::memcpy(buffer, title.data(), std::min(title.size(), sizeof buffer - 1));
-    const std::string line(buffer);
+    const std::wstring title = UnitsOf(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+    // What a 256-unit window-text buffer holds of it.
+    wchar_t buffer[256] = {};
+    std::copy_n(title.begin(), std::min(title.size(), std::size(buffer) - 1), buffer);
+    const std::wstring line(buffer);
 
     NowPlayingSong song;
     ParseNowPlaying(title, settings, song);
@@ -33,20 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (song.SongTitle.empty() || song.SongTitle.size() > 254 || song.SongArtist.size() > 254)
         std::abort();
     // Both parts are cut out of the line itself, unless the title is the stand-in.
-    if (song.SongTitle != UnknownSongTitle && line.find(song.SongTitle) == std::string::npos)
+    if (song.SongTitle != UnknownSongTitle && line.find(song.SongTitle) == std::wstring::npos)
         std::abort();
-    if (line.find(song.SongArtist) == std::string::npos)
+    if (line.find(song.SongArtist) == std::wstring::npos)
         std::abort();
 
     // A caption read back is part of the line, and a line without stars is
     // the caption of its every turn.
-    const std::string_view caption = CaptionOfScrollingTitle(line);
-    if (line.find(caption) == std::string::npos || caption.empty() != line.empty())
+    const std::wstring_view caption = CaptionOfScrollingTitle(line);
+    if (line.find(caption) == std::wstring::npos || caption.empty() != line.empty())
         std::abort();
-    if (!line.empty() && line.find('*') == std::string::npos) {
-        const std::string turned = line.substr((data[0] >> 1) % line.size()) + " *** " + line;
+    if (!line.empty() && line.find(L'*') == std::wstring::npos) {
+        const std::wstring turned = line.substr((data[0] >> 1) % line.size()) + L" *** " + line;
         if (caption != line || CaptionOfScrollingTitle(turned) != line ||
-            CaptionOfScrollingTitle(turned + " *** ") != line)
+            CaptionOfScrollingTitle(turned + L" *** ") != line)
             std::abort();
     }
     return 0;

@@ -1,5 +1,7 @@
-// Any list of paths (split at newlines) and any title: the ranking picks the
-// entry that a plain reading of the rule picks, worked out here step by step.
+// Any list of paths (split at newlines) and any title, unpaired surrogates and
+// letters outside code page 1251 included: the ranking picks the entry that a
+// plain reading of the rule picks, worked out here step by step.
+#include "editing/TextEncoding.h"
 #include "lookup/Ranking.h"
 
 #include <algorithm>
@@ -11,11 +13,28 @@
 
 namespace {
 
-// The key, straight from its description: the 1-based position of the first
-// place where the title's bytes all match, else the name's length.
-std::size_t ExpectedKey(const std::string& path, const std::string& title)
+// The bytes as UTF-16 units: a byte is its code page 1251 character, so that
+// the corpus reads as it was written, and the byte 0x98, which code page 1251
+// leaves unused, takes the two bytes after it as one unit, high byte first.
+std::wstring UnitsOf(std::string_view bytes)
 {
-    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    std::wstring units;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t escape = std::min(bytes.find('\x98', at), bytes.size());
+        units += WideFromCp1251(bytes.substr(at, escape - at));
+        if (bytes.size() - escape > 2)
+            units += static_cast<wchar_t>(static_cast<unsigned char>(bytes[escape + 1]) << 8 |
+                                          static_cast<unsigned char>(bytes[escape + 2]));
+        at = escape + 3;
+    }
+    return units;
+}
+
+// The key, straight from its description: the 1-based position of the first
+// place where the title's units all match, else the name's length.
+std::size_t ExpectedKey(const std::wstring& path, const std::wstring& title)
+{
+    const std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
     for (std::size_t at = 0; at + title.size() <= name.size(); ++at)
         if (name.compare(at, title.size(), title) == 0)
             return at + 1;
@@ -26,17 +45,17 @@ std::size_t ExpectedKey(const std::string& path, const std::string& title)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    const auto split = input.find('\n');
-    if (split == std::string::npos)
+    const std::wstring input = UnitsOf(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto split = input.find(L'\n');
+    if (split == std::wstring::npos)
         return 0;
-    const std::string title = input.substr(0, split);
+    const std::wstring title = input.substr(0, split);
 
     CandidateList candidates;
     std::vector<std::size_t> keys;
     std::size_t expected = 0;
     for (std::size_t from = split + 1; from <= input.size();) {
-        const std::size_t end = std::min(input.find('\n', from), input.size());
+        const std::size_t end = std::min(input.find(L'\n', from), input.size());
         candidates.push_back(input.substr(from, end - from));
         keys.push_back(ExpectedKey(candidates.back(), title));
         if (keys.back() < keys[expected])

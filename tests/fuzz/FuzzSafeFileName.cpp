@@ -1,11 +1,15 @@
-// Any text and any special-symbol setting: the safe form keeps the length and
-// holds no character that a file name cannot hold.
+// Any text, unpaired surrogates and letters outside code page 1251 included,
+// and any special-symbol setting: the safe form keeps the length and holds no
+// character that a file name cannot hold.
+#include "editing/TextEncoding.h"
 #include "lookup/SafeFileName.h"
 #include "settings/Settings.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -14,6 +18,23 @@ struct AnySymbol : Settings {
     std::string symbol;
     std::string SpecialSym() const override { return symbol; }
 };
+
+// The bytes as UTF-16 units: a byte is its code page 1251 character, so that
+// the corpus reads as it was written, and the byte 0x98, which code page 1251
+// leaves unused, takes the two bytes after it as one unit, high byte first.
+std::wstring UnitsOf(std::string_view bytes)
+{
+    std::wstring units;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t escape = std::min(bytes.find('\x98', at), bytes.size());
+        units += WideFromCp1251(bytes.substr(at, escape - at));
+        if (bytes.size() - escape > 2)
+            units += static_cast<wchar_t>(static_cast<unsigned char>(bytes[escape + 1]) << 8 |
+                                          static_cast<unsigned char>(bytes[escape + 2]));
+        at = escape + 3;
+    }
+    return units;
+}
 
 } // namespace
 
@@ -25,16 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t symbolLength = data[0] % 3;
     if (size < 1 + symbolLength)
         return 0;
+    // The setting itself is code page 1251 bytes.
     settings.symbol.assign(reinterpret_cast<const char*>(data + 1), symbolLength);
-    const std::string text(reinterpret_cast<const char*>(data + 1 + symbolLength), size - 1 - symbolLength);
+    const std::wstring text =
+        UnitsOf(std::string_view(reinterpret_cast<const char*>(data + 1 + symbolLength), size - 1 - symbolLength));
 
-    const std::string safe = MakeSafeFileName(text, settings);
+    const std::wstring safe = MakeSafeFileName(text, settings);
     if (safe.size() != text.size())
         std::abort();
     for (std::size_t i = 0; i < safe.size(); ++i) {
-        if (ForbiddenFileNameCharacters.find(safe[i]) != std::string_view::npos)
+        if (ForbiddenFileNameCharacters.find(safe[i]) != std::wstring_view::npos)
             std::abort();
-        if (ForbiddenFileNameCharacters.find(text[i]) == std::string_view::npos && safe[i] != text[i])
+        if (ForbiddenFileNameCharacters.find(text[i]) == std::wstring_view::npos && safe[i] != text[i])
             std::abort();
     }
     return 0;

@@ -1,6 +1,8 @@
-// Any registry contents: each stored setting missing, a number, a text or of
-// the wrong type. Loading never fails, every field it fills is one the options
-// window can show, and what it loads is saved and loaded again unchanged.
+// Any registry contents: each stored setting missing, a number, a text of one
+// repeated UTF-16 unit (an unpaired surrogate or a letter outside code page
+// 1251 too) or of the wrong type. Loading never fails, every field it fills is
+// one the options window can show, and what it loads is saved and loaded again
+// unchanged.
 #include "settings/SettingsLoading.h"
 
 #include <cstdint>
@@ -24,6 +26,12 @@ public:
             number = number << 8 | Next();
         return static_cast<int>(number);
     }
+    // Two bytes as one UTF-16 unit, high byte first.
+    wchar_t NextUnit()
+    {
+        const unsigned high = Next();
+        return static_cast<wchar_t>(high << 8 | Next());
+    }
 
 private:
     const std::uint8_t* data_;
@@ -39,7 +47,7 @@ LoadedSettings Load(const std::map<std::string, StoredValue>& stored)
         return found == stored.end() ? StoredValue{} : found->second;
     };
     context.screenWidth = ScreenWidth;
-    context.installedFont = [](const std::string& name) { return name.size() % 2 ? name : std::string(); };
+    context.installedFont = [](const std::wstring& name) { return name.size() % 2 ? name : std::wstring(); };
     return LoadSettingsFrom(context);
 }
 
@@ -59,7 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (bytes.Next() % 4) {
         case 0: break;
         case 1: value = {StoredValue::State::Number, bytes.NextNumber(), {}, {}}; break;
-        case 2: value = {StoredValue::State::Text, 0, std::string(bytes.Next() % 5, static_cast<char>(bytes.Next())), {}}; break;
+        case 2: {
+            const std::size_t length = bytes.Next() % 5;
+            value = {StoredValue::State::Text, 0, std::wstring(length, bytes.NextUnit()), {}};
+            break;
+        }
         default: value = {StoredValue::State::Unreadable, 0, {}, "bad"}; break;
         }
         stored[setting.name] = value;
@@ -77,12 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     // Saved and loaded again, the value is the same.
     std::map<std::string, StoredValue> saved;
-    ForEachStoredValue(loaded.value, [&](const StoredSetting& setting, std::optional<int> number, const std::string& text) {
+    ForEachStoredValue(loaded.value, [&](const StoredSetting& setting, std::optional<int> number, const std::wstring& text) {
         saved[setting.name] = number ? StoredValue{StoredValue::State::Number, *number, {}, {}}
                                      : StoredValue{StoredValue::State::Text, 0, text, {}};
     });
     const Settings again = Load(saved).value;
-    ForEachStoredValue(again, [&](const StoredSetting& setting, std::optional<int> number, const std::string& text) {
+    ForEachStoredValue(again, [&](const StoredSetting& setting, std::optional<int> number, const std::wstring& text) {
         const StoredValue& before = saved.at(setting.name);
         if (number ? before.number != *number : before.text != text)
             std::abort();

@@ -33,18 +33,18 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        settings.textsPath = texts.AnsiPath();
+        settings.textsPath = texts.Path();
         CreateMain();
     }
 
     static void Plays(const std::wstring& title) { SetWindowTextA(player->MainWindow(), Cp1251(title).c_str()); }
     void Tick() const { main->Timer1Timer(main->Window()); }
     std::string Shown() const { return WindowTextOf(main->Memo2()); }
-    std::vector<std::string> BoxTexts() const
+    std::vector<std::wstring> BoxTexts() const
     {
-        std::vector<std::string> texts;
+        std::vector<std::wstring> texts;
         for (const auto& box : boxes.shown)
-            texts.push_back(box.text);
+            texts.push_back(box.wideText);
         return texts;
     }
 
@@ -61,20 +61,19 @@ TEST_F(RefreshCycleTest, EachMissIsReportedOnceAndLeavesItsState)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].owner, nullptr);
     EXPECT_EQ(boxes.shown[0].caption, Cp1251(L"Внимание!"));
-    EXPECT_EQ(main->StatusText(), Cp1251(L"Winamp не играет!"));
-    EXPECT_EQ(main->AnTCaption(), "");
+    EXPECT_EQ(main->StatusText(), L"Winamp не играет!");
+    EXPECT_EQ(main->AnTCaption(), L"");
     EXPECT_FALSE(main->IsMenuItemEnabled(ID_MenuSaveText));
 
     // A song with no text: its pattern, and the area open for a new text.
     Plays(L"3. Up/Down - Why? No. - Winamp");
     Tick();
-    const std::string missing = Cp1251(L"Нет такого ( ") + texts.AnsiPath() + "Up/Down\\*Why_ No.*.txt" +
-                                Cp1251(L" ) текста!");
+    const std::wstring missing = L"Нет такого ( " + texts.Path() + L"Up/Down\\*Why_ No.*.txt" + L" ) текста!";
     EXPECT_EQ(BoxTexts().back(), missing);
     EXPECT_EQ(boxes.shown.back().caption, Cp1251(L"Оп!"));
     EXPECT_EQ(main->StatusText(), missing);
     EXPECT_EQ(main->StatusHint(), missing);
-    EXPECT_EQ(main->AnTCaption(), "Up/Down - Why? No.");
+    EXPECT_EQ(main->AnTCaption(), L"Up/Down - Why? No.");
     EXPECT_TRUE(main->IsButtonEnabled(ID_SaveText));
     SendMessageA(main->Memo2(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("typed"));
     main->PerformMenuClick(ID_MenuSaveText);
@@ -84,12 +83,12 @@ TEST_F(RefreshCycleTest, EachMissIsReportedOnceAndLeavesItsState)
     settings.ampVer = PlayerGeneration::Winamp3;
     Tick();
     Tick();
-    EXPECT_EQ(BoxTexts().back(), Cp1251(L"Winamp не запущен!"));
-    EXPECT_EQ(main->Refresh().LastPlayerTitle(), "NoAmp");
+    EXPECT_EQ(BoxTexts().back(), L"Winamp не запущен!");
+    EXPECT_EQ(main->Refresh().LastPlayerTitle(), L"NoAmp");
     EXPECT_EQ(boxes.shown.size(), 3u);
     settings.ampVer = PlayerGeneration::Winamp2;
     Tick();
-    EXPECT_EQ(main->StatusText(), Cp1251(L"\\Up_Down\\Why_ No..txt"));
+    EXPECT_EQ(main->StatusText(), L"\\Up_Down\\Why_ No..txt");
     EXPECT_EQ(Shown(), "typed");
 }
 
@@ -101,7 +100,7 @@ TEST_F(RefreshCycleTest, TheBestTextComesFirstTheNextCommandShowsTheOthersAndEdi
     Plays(L"1. Artist - Song - Winamp");
     main->PerformMenuClick(ID_MenuRefresh);
     EXPECT_EQ(Shown(), "first\r\nline");
-    EXPECT_EQ(main->StatusText(), "\\Artist\\Song.txt");
+    EXPECT_EQ(main->StatusText(), L"\\Artist\\Song.txt");
     for (const char* next : {"second", "third"}) {
         EXPECT_TRUE(main->IsButtonEnabled(ID_ButtNext));
         main->PerformButtonClick(ID_ButtNext);
@@ -164,8 +163,8 @@ TEST_F(RefreshCycleTest, APlayerThatClosedDuringTheSaveQuestionCountsAsNotRunnin
     boxes.answer = IDNO;
     boxes.onShow = [&](const auto&) { DestroyWindow(studio); };
     main->PerformMenuClick(ID_MenuRefresh);
-    EXPECT_EQ(BoxTexts().back(), Cp1251(L"Winamp не запущен!"));
-    EXPECT_EQ(main->Refresh().LastPlayerTitle(), "NoAmp");
+    EXPECT_EQ(BoxTexts().back(), L"Winamp не запущен!");
+    EXPECT_EQ(main->Refresh().LastPlayerTitle(), L"NoAmp");
     UnregisterClassA("STUDIO", GetModuleHandleA(nullptr));
 }
 
@@ -182,7 +181,7 @@ TEST_F(RefreshCycleTest, ASongChangeWhileABoxIsOpenIsShownOnceAfterIt)
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(main->Refresh().RefreshCount(), 2u) << "the first, and one more for both ticks";
     EXPECT_EQ(Shown(), "words");
-    EXPECT_EQ(main->StatusText(), "\\Artist\\Song.txt");
+    EXPECT_EQ(main->StatusText(), L"\\Artist\\Song.txt");
 }
 
 TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIsNotRetried)
@@ -199,10 +198,10 @@ TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIs
     CloseExternalEditor(true, main->Session().EditorProcess);
 
     boxes.shown.clear();
-    settings.textsPath = texts.AnsiPath() + "missing\\";
+    settings.textsPath = texts.Path() + L"missing\\";
     main->PerformMenuClick(ID_MenuRefresh);
     EXPECT_EQ(BoxTexts().size(), 2u);
-    EXPECT_EQ(BoxTexts().back(), Cp1251(L"Невозможно создать директорию."));
+    EXPECT_EQ(BoxTexts().back(), L"Невозможно создать директорию.");
     SetEnvironmentVariableA("SONVERA_STAND_IN_LOG", nullptr);
 }
 
@@ -213,7 +212,7 @@ TEST_F(RefreshCycleTest, AMissClosesTheEditorOnlyWhileClosePadsIsEnabledAndAFail
     {
         const TextAssociation association(true);
         const EditorProcessRecord editor = [&] {
-            OpenInExternalEditor(texts.AnsiPath() + "Artist\\Song.txt", false, main->Session().EditorProcess);
+            OpenInExternalEditor(texts.Path() + L"Artist\\Song.txt", false, main->Session().EditorProcess);
             return main->Session().EditorProcess;
         }();
         ASSERT_TRUE(StandInShowsBothWindows(editor));
@@ -245,15 +244,15 @@ TEST_F(RefreshCycleTest, AMissClosesTheEditorOnlyWhileClosePadsIsEnabledAndAFail
 TEST_F(RefreshCycleTest, AFoundFileThatCannotBeReadEndsTheRefreshWithTheStandardReport)
 {
     texts.MakeFolder(L"Dir\\Song.txt");
-    main->SetStatusText("before");
+    main->SetStatusText(L"before");
     Plays(L"5. Dir - Song - Winamp");
     main->PerformMenuClick(ID_MenuRefresh);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "Cannot open file " + texts.AnsiPath() + "Dir\\Song.txt.");
+    EXPECT_EQ(boxes.shown[0].wideText, L"Cannot open file " + texts.Path() + L"Dir\\Song.txt.");
     EXPECT_EQ(boxes.shown[0].type, UINT{MB_OK | MB_ICONSTOP});
-    EXPECT_EQ(main->Session().CurrentTextFile, texts.AnsiPath() + "Dir\\Song.txt");
+    EXPECT_EQ(main->Session().CurrentTextFile, texts.Path() + L"Dir\\Song.txt");
     EXPECT_EQ(main->Session().Candidates.size(), 1u);
-    EXPECT_EQ(main->StatusText(), "before");
+    EXPECT_EQ(main->StatusText(), L"before");
 }
 
 TEST_F(RefreshCycleTest, UnicodeTextsAreShownWholeMeasuredAsShownAndSavedBackInTheirOwnBytes)
@@ -348,7 +347,7 @@ TEST_F(RefreshCycleTest, ALongSessionGivesBackEveryHandleWindowAndByteItTakes)
         }
     }
     EXPECT_EQ(Shown(), std::string(1, 'a'));
-    EXPECT_EQ(main->StatusText(), "\\Band\\Song 0.txt");
+    EXPECT_EQ(main->StatusText(), L"\\Band\\Song 0.txt");
     EXPECT_TRUE(boxes.shown.empty());
     ASSERT_GT(warmBytes, 0u);
     EXPECT_LE(PrivateBytes(), warmBytes + 256 * 1024);
@@ -370,7 +369,7 @@ TEST_F(ScrollingPlayerTest, TheSongIsFollowedWithoutARefreshPerTurnOfTheTitle)
     texts.MakeFile(L"list.m3u", Cp1251(L"Ёлкин Двор - Зимняя электричка\r\nKestrow Lane - Paper Lanterns"));
     SimPlayerProcess player(texts, {"--no-clock", "--scroll", "--play", "--playlist", texts.AnsiPath() + "list.m3u"});
     static const UINT scroll = RegisterWindowMessageA("SimPlayer.Scroll");
-    settings.textsPath = texts.AnsiPath();
+    settings.textsPath = texts.Path();
     CreateMain();
     main->PerformMenuClick(ID_MenuRefresh);
     for (const char* shown : {"first", "second"}) {

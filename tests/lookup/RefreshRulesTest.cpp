@@ -7,19 +7,19 @@ namespace {
 TEST(RefreshRulesTest, OnlyALineThatDiffersWithinTheLengthOfTheLastOneIsAChange)
 {
     struct Case {
-        const char *current, *last;
+        const wchar_t *current, *last;
         bool changed;
     };
     const Case cases[] = {
-        {"1. A - B - Winamp", "1. A - B - Winamp", false},
-        {"1. A - B - Winamp [Paused]", "1. A - B - Winamp", false}, // grows at its end
-        {"1. A - B - Winam", "1. A - B - Winamp", true},            // shorter
-        {"2. A - C - Winamp", "1. A - B - Winamp", true},
-        {"1. a - B - Winamp", "1. A - B - Winamp", true}, // byte for byte, case too
-        {"NoAmp", "NoAmp", false},                        // a player that stays away
-        {"1. A - B - Winamp", "NoAmp", true},             // and comes back
-        {"NoAmp", "1. A - B - Winamp", true},
-        {"anything", "", false}, // before the first refresh
+        {L"1. A - B - Winamp", L"1. A - B - Winamp", false},
+        {L"1. A - B - Winamp [Paused]", L"1. A - B - Winamp", false}, // grows at its end
+        {L"1. A - B - Winam", L"1. A - B - Winamp", true},            // shorter
+        {L"2. A - C - Winamp", L"1. A - B - Winamp", true},
+        {L"1. a - B - Winamp", L"1. A - B - Winamp", true}, // unit for unit, case too
+        {L"NoAmp", L"NoAmp", false},                        // a player that stays away
+        {L"1. A - B - Winamp", L"NoAmp", true},             // and comes back
+        {L"NoAmp", L"1. A - B - Winamp", true},
+        {L"anything", L"", false}, // before the first refresh
     };
     for (const Case& c : cases)
         EXPECT_EQ(PlayerTitleChanged(c.current, c.last), c.changed) << c.current << " after " << c.last;
@@ -27,17 +27,17 @@ TEST(RefreshRulesTest, OnlyALineThatDiffersWithinTheLengthOfTheLastOneIsAChange)
 
 TEST(RefreshRulesTest, APlayerIsIdleWhenItsLineStartsWithItsName)
 {
-    EXPECT_TRUE(IsIdlePlayerTitle("WINAMP 2.91"));
-    EXPECT_TRUE(IsIdlePlayerTitle("WINAMP"));
-    EXPECT_FALSE(IsIdlePlayerTitle("1. WINAMP - SONG - WINAMP"));
-    EXPECT_FALSE(IsIdlePlayerTitle(" WINAMP"));
+    EXPECT_TRUE(IsIdlePlayerTitle(L"WINAMP 2.91"));
+    EXPECT_TRUE(IsIdlePlayerTitle(L"WINAMP"));
+    EXPECT_FALSE(IsIdlePlayerTitle(L"1. WINAMP - SONG - WINAMP"));
+    EXPECT_FALSE(IsIdlePlayerTitle(L" WINAMP"));
 }
 
 TEST(RefreshRulesTest, TheMissingTextPatternNamesTheFolderTheArtistAndTheSafeTitle)
 {
-    EXPECT_EQ(MissingTextPattern("D:\\Texts\\", "Up/Down", "Why_ No."), "D:\\Texts\\Up/Down\\*Why_ No.*.txt");
-    EXPECT_EQ(MissingTextPattern("D:\\Texts", "", "Solo"), "D:\\Texts\\\\*Solo*.txt");
-    EXPECT_EQ(MissingTextPattern("", "A", "B"), "\\A\\*B*.txt");
+    EXPECT_EQ(MissingTextPattern(L"D:\\Texts\\", L"Up/Down", L"Why_ No."), L"D:\\Texts\\Up/Down\\*Why_ No.*.txt");
+    EXPECT_EQ(MissingTextPattern(L"D:\\Texts", L"", L"Solo"), L"D:\\Texts\\\\*Solo*.txt");
+    EXPECT_EQ(MissingTextPattern(L"", L"A", L"B"), L"\\A\\*B*.txt");
 }
 
 } // namespace

@@ -16,11 +16,12 @@ struct AnySymbol : Settings {
 TEST(MakeSafeFileName, ReplacesEveryForbiddenCharacterAndKeepsTheLength)
 {
     Settings settings;
-    EXPECT_EQ(MakeSafeFileName("a:b*c/d\\e<f>g?h|i\"j", settings), "a_b_c_d_e_f_g_h_i_j");
-    EXPECT_EQ(MakeSafeFileName("What?", settings), "What_");
-    EXPECT_EQ(MakeSafeFileName("", settings), "");
-    // Cyrillic letters, dots, brackets and the top of the code page stay.
-    const std::string kept = "\xC0\xFF\xB8\xA8 (Live) 1.2 - x_y~!#";
+    EXPECT_EQ(MakeSafeFileName(L"a:b*c/d\\e<f>g?h|i\"j", settings), L"a_b_c_d_e_f_g_h_i_j");
+    EXPECT_EQ(MakeSafeFileName(L"What?", settings), L"What_");
+    EXPECT_EQ(MakeSafeFileName(L"", settings), L"");
+    // Letters in and outside code page 1251, dots, brackets, a lone surrogate
+    // and the top of the UTF-16 range stay.
+    const std::wstring kept = L"АяёЁ Łódź (Live) 1.2 - x_y~!#\xD800" L"\xFFFF";
     EXPECT_EQ(MakeSafeFileName(kept, settings), kept);
 }
 
@@ -28,9 +29,10 @@ TEST(MakeSafeFileName, ReadsTheSpecialSymbolAtEachCall)
 {
     AnySymbol settings;
     settings.symbol = "#";
-    EXPECT_EQ(MakeSafeFileName("AC/DC", settings), "AC#DC");
-    settings.symbol = "-x";
-    EXPECT_EQ(MakeSafeFileName("AC/DC", settings), "AC-DC");
+    EXPECT_EQ(MakeSafeFileName(L"AC/DC", settings), L"AC#DC");
+    // The setting is code page 1251: "\xB9" is "№".
+    settings.symbol = "\xB9x";
+    EXPECT_EQ(MakeSafeFileName(L"AC/DC", settings), L"AC№DC");
 }
 
 TEST(MakeSafeFileName, NeverPutsAnImpossibleCharacterInAName)
@@ -39,6 +41,6 @@ TEST(MakeSafeFileName, NeverPutsAnImpossibleCharacterInAName)
     for (const std::string& bad : {std::string(), std::string("*"), std::string("?"), std::string("\\"),
                                   std::string(1, '\0'), std::string("\t")}) {
         settings.symbol = bad;
-        EXPECT_EQ(MakeSafeFileName("a*b?c", settings), "a_b_c");
+        EXPECT_EQ(MakeSafeFileName(L"a*b?c", settings), L"a_b_c");
     }
 }

@@ -23,25 +23,25 @@ protected:
     ScratchFolder texts;
     Settings settings;
 
-    void SetUp() override { settings.textsPath = texts.AnsiPath(); }
+    void SetUp() override { settings.textsPath = texts.Path(); }
 
     CandidateList Search(const std::wstring& artist, const std::wstring& title)
     {
         CandidateList candidates;
-        SearchTexts(NowPlayingSong{Cp1251(artist), Cp1251(title)}, settings, candidates);
+        SearchTexts(NowPlayingSong{artist, title}, settings, candidates);
         return candidates;
     }
 
-    // Full ANSI paths of files below the texts folder.
-    std::vector<std::string> Paths(std::initializer_list<std::wstring> relative) const
+    // Full paths of files below the texts folder.
+    std::vector<std::wstring> Paths(std::initializer_list<std::wstring> relative) const
     {
-        std::vector<std::string> paths;
+        std::vector<std::wstring> paths;
         for (const auto& path : relative)
-            paths.push_back(texts.AnsiPath() + Cp1251(path));
+            paths.push_back(texts.Path() + path);
         return paths;
     }
 
-    static std::ptrdiff_t IndexOf(const CandidateList& list, const std::string& path)
+    static std::ptrdiff_t IndexOf(const CandidateList& list, const std::wstring& path)
     {
         return std::find(list.begin(), list.end(), path) - list.begin();
     }
@@ -83,7 +83,7 @@ TEST_F(TextSearchTest, SearchesTheArtistFolderAndOneLevelOfSubfolders)
     const auto own = IndexOf(found, Paths({L"Artist\\Title.txt"})[0]);
     const auto album = IndexOf(found, Paths({L"Artist\\Album\\Title.txt"})[0]);
     EXPECT_LT(own, album);
-    EXPECT_EQ(BestCandidate(found, "Title"), static_cast<std::size_t>(own));
+    EXPECT_EQ(BestCandidate(found, L"Title"), static_cast<std::size_t>(own));
 }
 
 TEST_F(TextSearchTest, MatchesCyrillicNamesInAnyLetterCase)
@@ -101,7 +101,7 @@ TEST_F(TextSearchTest, MatchesCyrillicNamesInAnyLetterCase)
                            L"Кино\\Live\\Группа Крови.txt",
                        })));
     // Only the exact letter case ranks by position.
-    EXPECT_EQ(found[BestCandidate(found, Cp1251(L"Группа Крови"))], Paths({L"Кино\\Live\\Группа Крови.txt"})[0]);
+    EXPECT_EQ(found[BestCandidate(found, L"Группа Крови")], Paths({L"Кино\\Live\\Группа Крови.txt"})[0]);
 
     EXPECT_THAT(Search(L"Кино", L"ёлка"), ElementsAre(Paths({L"Кино\\Ёлка.txt"})[0]));
 }
@@ -115,7 +115,7 @@ TEST_F(TextSearchTest, ForbiddenCharactersMatchOnlyTheSpecialSymbol)
 
     CandidateList found = Search(L"AC/DC", L"What?");
     EXPECT_THAT(found, UnorderedElementsAreArray(Paths({L"AC_DC\\What_.txt", L"AC_DC\\what_ (live).txt"})));
-    EXPECT_EQ(FileNameOf(found[BestCandidate(found, "What?")]), "What_.txt");
+    EXPECT_EQ(FileNameOf(found[BestCandidate(found, L"What?")]), L"What_.txt");
 
     settings.specialSymPosition = static_cast<int>(SpecialSymbols.find('#')) + 1;
     EXPECT_THAT(Search(L"AC/DC", L"What?"), ElementsAre(Paths({L"AC#DC\\What#.txt"})[0]));
@@ -143,17 +143,17 @@ TEST_F(TextSearchTest, TheExtensionTakesPartInTheMatch)
 TEST_F(TextSearchTest, AppendsAndAddsNothingWhenThereIsNothingToFind)
 {
     texts.MakeFile(L"Artist\\Other.txt");
-    CandidateList candidates{"earlier"};
+    CandidateList candidates{L"earlier"};
 
-    SearchTexts(NowPlayingSong{"Artist", "Title"}, settings, candidates);
-    SearchTexts(NowPlayingSong{"Nobody", "Title"}, settings, candidates);
-    settings.textsPath = texts.AnsiPath() + "missing\\";
-    SearchTexts(NowPlayingSong{"Artist", "Other"}, settings, candidates);
-    EXPECT_THAT(candidates, ElementsAre("earlier"));
+    SearchTexts(NowPlayingSong{L"Artist", L"Title"}, settings, candidates);
+    SearchTexts(NowPlayingSong{L"Nobody", L"Title"}, settings, candidates);
+    settings.textsPath = texts.Path() + L"missing\\";
+    SearchTexts(NowPlayingSong{L"Artist", L"Other"}, settings, candidates);
+    EXPECT_THAT(candidates, ElementsAre(L"earlier"));
 
-    settings.textsPath = texts.AnsiPath();
-    SearchTexts(NowPlayingSong{"Artist", "Other"}, settings, candidates);
-    EXPECT_THAT(candidates, ElementsAre("earlier", texts.AnsiPath() + "Artist\\Other.txt"));
+    settings.textsPath = texts.Path();
+    SearchTexts(NowPlayingSong{L"Artist", L"Other"}, settings, candidates);
+    EXPECT_THAT(candidates, ElementsAre(L"earlier", texts.Path() + L"Artist\\Other.txt"));
 }
 
 TEST_F(TextSearchTest, AHiddenArtistFolderOffersOnlyItsSubfolders)
@@ -174,6 +174,8 @@ TEST_F(TextSearchTest, TolerantNamesAreTriedOnlyWhenTheExactSearchFindsNothing)
     texts.MakeFile(L"Елка\\Прованс.txt");
     texts.MakeFile(L"Artist\\Song - 2009 Remaster.txt");
     texts.MakeFile(L"Artist\\Song.txt");
+    texts.MakeFile(L"Björk\\Jóga (Æß).txt");
+    texts.MakeFile(L"Sigur Ros\\Hoppipolla.txt");
     const struct {
         const wchar_t* artist;
         const wchar_t* title;
@@ -184,21 +186,24 @@ TEST_F(TextSearchTest, TolerantNamesAreTriedOnlyWhenTheExactSearchFindsNothing)
         {L"QUEEN", L"Bohemian Rhapsody", {L"QUEEN\\Bohemian Rhapsody.txt"}},
         {L"Ёлка", L"ПРОВАНС", {L"Елка\\Прованс.txt"}},
         {L"Artist", L"Song - 2009 Remaster", {L"Artist\\Song - 2009 Remaster.txt"}},
+        {L"Björk", L"jóga (æß)", {L"Björk\\Jóga (Æß).txt"}},
+        {L"BJÖRK", L"Jóga (Æß) - Live", {L"BJÖRK\\Jóga (Æß).txt"}},
+        {L"Sigur Rós", L"Hoppípolla", {L"Sigur Ros\\Hoppipolla.txt"}},
         {L"Queen", L"Bohemian Like You", {}},
         {L"Nobody", L"Song", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(Cp1251(c.title));
-        std::vector<std::string> expected;
+        std::vector<std::wstring> expected;
         for (const std::wstring& path : c.found)
-            expected.push_back(texts.AnsiPath() + Cp1251(path));
+            expected.push_back(texts.Path() + path);
         EXPECT_EQ(Search(c.artist, c.title), expected);
     }
 }
 
 // The player's line to the file shown, for lines code page 1251 can write:
-// the expectations were taken from the search of the ANSI names, and the
-// wide one must give the same file.
+// the expectations were taken from the search of the ANSI names, before the
+// names went wide, and the wide one must give the same file.
 TEST_F(TextSearchTest, ALineCodePage1251CanWriteFindsTheFileItAlwaysFound)
 {
     for (const wchar_t* file : {L"Кино\\Группа крови.txt", L"Кино\\1988\\ГРУППА КРОВИ (live).txt",
@@ -227,13 +232,13 @@ TEST_F(TextSearchTest, ALineCodePage1251CanWriteFindsTheFileItAlwaysFound)
     for (const auto& c : cases) {
         SCOPED_TRACE(Cp1251(c.line));
         NowPlayingSong song;
-        ParseNowPlaying(Cp1251(c.line), settings, song);
+        ParseNowPlaying(c.line, settings, song);
         CandidateList found;
         SearchTexts(song, settings, found);
         if (!c.shown)
             EXPECT_THAT(found, IsEmpty());
         else if (!found.empty())
-            EXPECT_EQ(found[BestCandidate(found, song.SongTitle)], texts.AnsiPath() + Cp1251(c.shown));
+            EXPECT_EQ(found[BestCandidate(found, song.SongTitle)], texts.Path() + c.shown);
         else
             ADD_FAILURE() << "nothing found";
     }

@@ -10,12 +10,12 @@ namespace {
 
 struct TitleCase {
     int ampVer;
-    std::string title;
-    std::string artist;
-    std::string songTitle;
+    std::wstring title;
+    std::wstring artist;
+    std::wstring songTitle;
 };
 
-NowPlayingSong Parse(int ampVer, std::string_view title)
+NowPlayingSong Parse(int ampVer, std::wstring_view title)
 {
     Settings settings;
     settings.ampVer = static_cast<PlayerGeneration>(ampVer);
@@ -32,43 +32,45 @@ void ExpectParsed(const TitleCase& c)
     EXPECT_EQ(song.SongTitle, c.songTitle);
 }
 
-const std::string Unknown(UnknownSongTitle);
+const std::wstring Unknown(UnknownSongTitle);
 
 } // namespace
 
 TEST(ParseNowPlaying, ReadsBothPlayerGenerations)
 {
     const TitleCase cases[] = {
-        {0, "12. Artist - Title - Winamp", "Artist", "Title"},
-        {0, "12. Artist - Title - Winamp [Paused]", "Artist", "Title"},
-        {0, "12. Artist - Title - Winamp [Stopped]", "Artist", "Title"},
-        {0, "7. Artist - Title - Remix - Winamp", "Artist", "Title - Remix"},
-        {0, "1. A - B - C - Winamp", "A", "B - C"},
-        {0, "12. Mr. Artist - Title - Winamp", "Mr. Artist", "Title"},
-        {0, "12. Artist - Title (Live) - Winamp", "Artist", "Title (Live)"},
-        {0, "7. Title - Winamp", "", "Title"},
-        {0, "12. Artist-Title - Winamp", "", "Artist-Title"},
+        {0, L"12. Artist - Title - Winamp", L"Artist", L"Title"},
+        {0, L"12. Artist - Title - Winamp [Paused]", L"Artist", L"Title"},
+        {0, L"12. Artist - Title - Winamp [Stopped]", L"Artist", L"Title"},
+        {0, L"7. Artist - Title - Remix - Winamp", L"Artist", L"Title - Remix"},
+        {0, L"1. A - B - C - Winamp", L"A", L"B - C"},
+        {0, L"12. Mr. Artist - Title - Winamp", L"Mr. Artist", L"Title"},
+        {0, L"12. Artist - Title (Live) - Winamp", L"Artist", L"Title (Live)"},
+        {0, L"7. Title - Winamp", L"", L"Title"},
+        {0, L"12. Artist-Title - Winamp", L"", L"Artist-Title"},
         // The separator is a hyphen with a space on both sides.
-        {0, "3. Artist -Live - Song - Winamp", "Artist -Live", "Song"},
-        {0, "3. Artist- Live - Song - Winamp", "Artist- Live", "Song"},
-        {0, "12. Title (Live)", "", "Title"},
-        {0, "12. Title", "", Unknown},
-        {0, "", "", Unknown},
-        {0, "Winamp 2.91", "", Unknown},
-        {1, "3. Artist - Title (a) (b)", "Artist", "Title"},
-        {1, "3. Artist - Title (a)(b)", "Artist", "Title"},
-        {1, "3. Artist - Title (Live) (a) (b)", "Artist", "Title (Live)"},
-        {1, "3. Artist - Title (a)", "", "Artist"},
-        {1, "12. Artist - Title - Winamp", "", "Artist"},
+        {0, L"3. Artist -Live - Song - Winamp", L"Artist -Live", L"Song"},
+        {0, L"3. Artist- Live - Song - Winamp", L"Artist- Live", L"Song"},
+        {0, L"12. Title (Live)", L"", L"Title"},
+        {0, L"12. Title", L"", Unknown},
+        {0, L"", L"", Unknown},
+        {0, L"Winamp 2.91", L"", Unknown},
+        // Letters that code page 1251 lacks.
+        {0, L"12. Björk - Jóga (Æß) - Winamp", L"Björk", L"Jóga (Æß)"},
+        {1, L"3. Artist - Title (a) (b)", L"Artist", L"Title"},
+        {1, L"3. Artist - Title (a)(b)", L"Artist", L"Title"},
+        {1, L"3. Artist - Title (Live) (a) (b)", L"Artist", L"Title (Live)"},
+        {1, L"3. Artist - Title (a)", L"", L"Artist"},
+        {1, L"12. Artist - Title - Winamp", L"", L"Artist"},
         // Any generation other than 0 reads the newer layout.
-        {7, "3. Artist - Title (a) (b)", "Artist", "Title"},
+        {7, L"3. Artist - Title (a) (b)", L"Artist", L"Title"},
         // Only full stops and separators before the bracket groups count.
-        {1, "3. Artist - Title (x. - y) (a) (b)", "Artist", "Title (x. - y)"},
+        {1, L"3. Artist - Title (x. - y) (a) (b)", L"Artist", L"Title (x. - y)"},
         // Lines without a playlist number lose their first character.
-        {0, "Artist - Title - Winamp", "rtist", "Title"},
-        {1, "3. Title (a) (b)", "", ". Title"},
+        {0, L"Artist - Title - Winamp", L"rtist", L"Title"},
+        {1, L"3. Title (a) (b)", L"", L". Title"},
         // Hyphens at the very ends are never separators.
-        {0, "- 1. A - B -", "", "A"},
+        {0, L"- 1. A - B -", L"", L"A"},
     };
     for (const auto& c : cases)
         ExpectParsed(c);
@@ -77,36 +79,35 @@ TEST(ParseNowPlaying, ReadsBothPlayerGenerations)
 TEST(ParseNowPlaying, LeavesTheArtistAloneWithoutTheClosingPart)
 {
     Settings settings;
-    NowPlayingSong song{"kept", "old"};
-    ParseNowPlaying("7. Title - Winamp", settings, song);
-    EXPECT_EQ(song.SongArtist, "kept");
-    EXPECT_EQ(song.SongTitle, "Title");
+    NowPlayingSong song{L"kept", L"old"};
+    ParseNowPlaying(L"7. Title - Winamp", settings, song);
+    EXPECT_EQ(song.SongArtist, L"kept");
+    EXPECT_EQ(song.SongTitle, L"Title");
 
-    ParseNowPlaying("7. Artist - Other - Winamp", settings, song);
-    EXPECT_EQ(song.SongArtist, "Artist");
-    EXPECT_EQ(song.SongTitle, "Other");
+    ParseNowPlaying(L"7. Artist - Other - Winamp", settings, song);
+    EXPECT_EQ(song.SongArtist, L"Artist");
+    EXPECT_EQ(song.SongTitle, L"Other");
 }
 
 TEST(ParseNowPlaying, SwitchingTheGenerationChangesTheVeryNextParse)
 {
     Settings settings;
-    const std::string title = "3. Artist - Title (a) (b)";
+    const std::wstring title = L"3. Artist - Title (a) (b)";
     NowPlayingSong song;
     ParseNowPlaying(title, settings, song);
-    EXPECT_EQ(song.SongTitle, "Artist");
+    EXPECT_EQ(song.SongTitle, L"Artist");
     settings.ampVer = PlayerGeneration::Winamp3;
     song = {};
     ParseNowPlaying(title, settings, song);
-    EXPECT_EQ(song.SongArtist, "Artist");
-    EXPECT_EQ(song.SongTitle, "Title");
+    EXPECT_EQ(song.SongArtist, L"Artist");
+    EXPECT_EQ(song.SongTitle, L"Title");
 }
 
-TEST(ParseNowPlaying, KeepsCyrillicBytes)
+TEST(ParseNowPlaying, KeepsCyrillicLetters)
 {
-    // "12. Кино - Группа крови - Winamp" in code page 1251.
-    const std::string artist = "\xCA\xE8\xED\xEE";
-    const std::string title = "\xC3\xF0\xF3\xEF\xEF\xE0 \xEA\xF0\xEE\xE2\xE8";
-    const NowPlayingSong song = Parse(0, "12. " + artist + " - " + title + " - Winamp");
+    const std::wstring artist = L"Кино";
+    const std::wstring title = L"Группа крови";
+    const NowPlayingSong song = Parse(0, L"12. " + artist + L" - " + title + L" - Winamp");
     EXPECT_EQ(song.SongArtist, artist);
     EXPECT_EQ(song.SongTitle, title);
 }
@@ -117,11 +118,11 @@ TEST(ParseNowPlaying, ReadsOnlyTheFirst255Characters)
     // hyphen of the closing " - " lies on character 254, then on 255, where
     // the cut leaves no space after it.
     const TitleCase cases[] = {
-        {0, "1. " + std::string(250, 'T') + " (", "", std::string(250, 'T')},
-        {0, std::string(253, 'x') + " (", "", std::string(252, 'x')},
-        {0, std::string(255, 'x'), "", Unknown},
-        {0, "1. A - " + std::string(245, 'x') + " - Winamp", "A", std::string(245, 'x')},
-        {0, "1. A - " + std::string(246, 'x') + " - Winamp", "", "A"},
+        {0, L"1. " + std::wstring(250, L'T') + L" (", L"", std::wstring(250, L'T')},
+        {0, std::wstring(253, L'x') + L" (", L"", std::wstring(252, L'x')},
+        {0, std::wstring(255, L'x'), L"", Unknown},
+        {0, L"1. A - " + std::wstring(245, L'x') + L" - Winamp", L"A", std::wstring(245, L'x')},
+        {0, L"1. A - " + std::wstring(246, L'x') + L" - Winamp", L"", L"A"},
     };
     for (const auto& c : cases)
         ExpectParsed(c);
@@ -129,24 +130,23 @@ TEST(ParseNowPlaying, ReadsOnlyTheFirst255Characters)
 
 TEST(ParseNowPlaying, StopsAtTheFirstNul)
 {
-    const std::string title("12. Artist - Title - Winamp\0 - More - x", 39);
+    const std::wstring title(L"12. Artist - Title - Winamp\0 - More - x", 39);
     const NowPlayingSong song = Parse(0, title);
-    EXPECT_EQ(song.SongArtist, "Artist");
-    EXPECT_EQ(song.SongTitle, "Title");
+    EXPECT_EQ(song.SongArtist, L"Artist");
+    EXPECT_EQ(song.SongTitle, L"Title");
 }
 
 TEST(CaptionOfScrollingTitle, EveryTurnGivesTheCaptionAndOtherTitlesStayWhole)
 {
-    // "12. Кино - Группа крови - Winamp" in code page 1251, a caption holding the separator, one character.
-    for (const std::string caption : {"12. \xCA\xE8\xED\xEE - \xC3\xF0\xF3\xEF\xEF\xE0 \xEA\xF0\xEE\xE2\xE8 - Winamp",
-                                      "3. Stars *** Stripes - Winamp", "x"}) {
+    // A Cyrillic caption, a caption holding the separator, one character.
+    for (const std::wstring caption : {L"12. Кино - Группа крови - Winamp", L"3. Stars *** Stripes - Winamp", L"x"}) {
         for (std::size_t offset = 0; offset < caption.size(); ++offset) {
-            const std::string turned = caption.substr(offset) + " *** " + caption;
-            EXPECT_EQ(CaptionOfScrollingTitle(turned), caption) << turned;
-            EXPECT_EQ(CaptionOfScrollingTitle(turned + " *** "), caption) << turned;
+            const std::wstring turned = caption.substr(offset) + L" *** " + caption;
+            EXPECT_EQ(std::wstring(CaptionOfScrollingTitle(turned)), caption) << turned;
+            EXPECT_EQ(std::wstring(CaptionOfScrollingTitle(turned + L" *** ")), caption) << turned;
         }
     }
-    for (const char* title : {"1. Artist - Title *** Live - Winamp", "1. A - B - Winamp *** 1. A - B - Winam",
-                              "long part *** part", "Winamp *** ", " *** ", "a *** b *** ", "***", ""})
-        EXPECT_EQ(CaptionOfScrollingTitle(title), title);
+    for (const wchar_t* title : {L"1. Artist - Title *** Live - Winamp", L"1. A - B - Winamp *** 1. A - B - Winam",
+                                 L"long part *** part", L"Winamp *** ", L" *** ", L"a *** b *** ", L"***", L""})
+        EXPECT_EQ(std::wstring(CaptionOfScrollingTitle(title)), title);
 }

@@ -211,7 +211,7 @@ TEST_F(PlayerLinkTest, ReadsTheTitleByteForByteAndCutsItAt255Characters)
         SimPlayerProcess player(scratch, {"--no-playlist-editor", "--title", check.shown});
         const HWND window = FindPlayerWindow(Settings{});
         ASSERT_EQ(window, player.MainWindow());
-        EXPECT_EQ(ReadPlayerTitle(window), check.read);
+        EXPECT_EQ(ReadPlayerTitle(window), FromCp1251(check.read));
     }
 }
 
@@ -252,11 +252,11 @@ TEST_F(PlayerLinkTest, ThePlayerObeysTheKeysAndNamesTheSongTheWayTheProgramReads
             if (command)
                 command(settings);
             player.NewMessages();
-            ASSERT_EQ(ReadPlayerTitle(FindPlayerWindow(settings)), title);
+            ASSERT_EQ(ReadPlayerTitle(FindPlayerWindow(settings)), FromCp1251(title));
         }
         NowPlayingSong song;
         ParseNowPlaying(ReadPlayerTitle(FindPlayerWindow(settings)), settings, song);
-        EXPECT_EQ(song.SongArtist, "Kestrow Lane");
-        EXPECT_EQ(song.SongTitle, "Paper Lanterns");
+        EXPECT_EQ(song.SongArtist, L"Kestrow Lane");
+        EXPECT_EQ(song.SongTitle, L"Paper Lanterns");
     }
 }

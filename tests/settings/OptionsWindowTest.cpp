@@ -2,6 +2,7 @@
 #include "app/SonveraIds.h"
 #include "settings/ColourGrid.h"
 #include "settings/SpinField.h"
+#include "win/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -56,13 +57,17 @@ TEST_F(OptionsWindowTest, FieldsTakeWhatIsTypedAndTheFolderBrowsersChoice)
     EXPECT_EQ(settings.refreshInterval, 7);
 
     const struct {
-        std::optional<std::string> chosen;
-        const char* path;
-    } folders[] = {{"C:\\Тексты песен", "C:\\Тексты песен\\"}, {"D:\\", "D:\\"}, {std::nullopt, "D:\\"}};
+        std::optional<std::wstring> chosen;
+        const wchar_t* path;
+    } folders[] = {{L"C:\\Тексты песен", L"C:\\Тексты песен\\"},
+                   {L"C:\\Björk Łódź", L"C:\\Björk Łódź\\"},
+                   {L"D:\\", L"D:\\"},
+                   {std::nullopt, L"D:\\"}};
     for (const auto& c : folders) {
-        options->browseForFolder = [&](HWND, const std::string&) { return c.chosen; };
+        options->browseForFolder = [&](HWND, const std::wstring&) { return c.chosen; };
         Click(BrowsePathId);
         EXPECT_EQ(settings.textsPath, c.path);
+        EXPECT_EQ(UnicodeWindowText(options->Control(TextsPathId)), c.path);
         EXPECT_TRUE(IsWindowEnabled(main->Window()));
     }
 }

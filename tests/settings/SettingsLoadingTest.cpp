@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cwctype>
 #include <map>
 #include <string>
 
@@ -14,6 +15,13 @@ constexpr int ScreenWidth = 1280;
 std::string Lower(std::string name)
 {
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name;
+}
+
+std::wstring Lower(std::wstring name)
+{
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
     return name;
 }
 
@@ -43,8 +51,8 @@ struct MemoryKey {
             return found == values.end() ? StoredValue{} : found->second.second;
         };
         context.screenWidth = ScreenWidth;
-        context.installedFont = [](const std::string& name) -> std::string {
-            for (const char* face : {"Arial", "Courier New"})
+        context.installedFont = [](const std::wstring& name) -> std::wstring {
+            for (const wchar_t* face : {L"Arial", L"Courier New"})
                 if (Lower(name) == Lower(face))
                     return face;
             return {};
@@ -55,7 +63,7 @@ struct MemoryKey {
     void Save(const Settings& settings)
     {
         ForEachStoredValue(settings, [this](const StoredSetting& setting, std::optional<int> number,
-                                            const std::string& text) {
+                                            const std::wstring& text) {
             Put(setting.writtenName, number ? StoredValue{StoredValue::State::Number, *number, {}, {}}
                                             : StoredValue{StoredValue::State::Text, 0, text, {}});
         });
@@ -63,11 +71,11 @@ struct MemoryKey {
 };
 
 // Every stored field of a value, as it would be written.
-std::map<std::string, std::string> Stored(const Settings& settings)
+std::map<std::string, std::wstring> Stored(const Settings& settings)
 {
-    std::map<std::string, std::string> fields;
-    ForEachStoredValue(settings, [&](const StoredSetting& setting, std::optional<int> number, const std::string& text) {
-        fields[setting.writtenName] = number ? std::to_string(*number) : '"' + text + '"';
+    std::map<std::string, std::wstring> fields;
+    ForEachStoredValue(settings, [&](const StoredSetting& setting, std::optional<int> number, const std::wstring& text) {
+        fields[setting.writtenName] = number ? std::to_wstring(*number) : L'"' + text + L'"';
     });
     return fields;
 }
@@ -89,7 +97,8 @@ TEST(SettingsLoadingTest, AnEmptyKeyLoadsTheDefaults)
 TEST(SettingsLoadingTest, EverySettingComesBackAfterSavingAndTheNextLoad)
 {
     Settings saved = DefaultSettings(ScreenWidth);
-    saved.textsPath = "C:\\\xD2\xE5\xEA\xF1\xF2\xFB\\";
+    // Letters in and outside code page 1251.
+    saved.textsPath = L"C:\\Тексты Łódź\\";
     saved.fontBox = "Arial";
     saved.refreshOnTimer = saved.silentMode = saved.autoTrim = saved.lengthIsWidth = saved.openByShell = true;
     saved.showAnT = saved.controlWinamp = saved.showHints = saved.useAnTWidth = saved.autoSave = false;
@@ -150,9 +159,9 @@ TEST(SettingsLoadingTest, OddStoredValuesLoadAsTheProgramCanShowThem)
         EXPECT_EQ(c.shown(key.Load().value), c.expected);
     }
     MemoryKey key;
-    key.Put("FontName", {StoredValue::State::Text, 0, "courier NEW", {}});
+    key.Put("FontName", {StoredValue::State::Text, 0, L"courier NEW", {}});
     EXPECT_EQ(key.Load().value.fontBox, "Courier New");
-    key.Put("FontName", {StoredValue::State::Text, 0, "No Such Face", {}});
+    key.Put("FontName", {StoredValue::State::Text, 0, L"No Such Face", {}});
     EXPECT_EQ(key.Load().value.fontBox, "") << "an uninstalled font is no font";
 }
 

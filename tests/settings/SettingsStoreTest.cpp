@@ -2,6 +2,7 @@
 #include "app/ProgramWindows.h"
 #include "app/SonveraIds.h"
 #include "settings/SettingsKey.h"
+#include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "win/Registry.h"
 
@@ -62,7 +63,12 @@ TEST_F(SettingsStoreTest, TheMainWindowOpensAsStoredAndTheNextCloseStoresTheSame
                   {"AnTColor", 1507}, {"LengthIsWidth", 1}, {"AmpVer", 1}};
     for (const auto& value : stored)
         Store(value.name, value.value);
+    // A texts folder whose name code page 1251 lacks part of, stored by the wide calls.
+    const std::wstring textsPath = L"C:\\Тексты\\Björk\\";
+    hive.SetBinary(SettingsKeyPath, "TextsPath", REG_SZ,
+                   std::string(reinterpret_cast<const char*>(textsPath.c_str()), (textsPath.size() + 1) * 2));
     TSonveraMain& main = Start();
+    EXPECT_EQ(program->settings().textsPath, textsPath);
     EXPECT_TRUE(IsWindowVisible(main.Window()));
     const RECT bounds = WindowBounds(main.Window());
     EXPECT_EQ(bounds.left, 40);
@@ -78,6 +84,16 @@ TEST_F(SettingsStoreTest, TheMainWindowOpensAsStoredAndTheNextCloseStoresTheSame
     Close();
     for (const auto& value : stored)
         EXPECT_EQ(Stored(value.name), static_cast<std::int32_t>(value.value)) << value.name;
+    {
+        // Written back whole, as REG_SZ, which the ANSI calls read too.
+        const UniqueRegistryKey key = OpenSettingsKey();
+        EXPECT_EQ(ReadStoredString(key.get(), "TextsPath"), textsPath);
+        char ansi[64] = {};
+        DWORD type = 0, size = sizeof ansi;
+        ASSERT_EQ(RegQueryValueExA(key.get(), "TextsPath", nullptr, &type, reinterpret_cast<BYTE*>(ansi), &size), 0);
+        EXPECT_EQ(type, DWORD{REG_SZ});
+        EXPECT_TRUE(std::string(ansi).starts_with(Cp1251(L"C:\\Тексты\\Bj"))) << ansi;
+    }
 
     // External-editor mode keeps the text-view size and the user's label size across a close.
     Store("OpenByShell", 1);
@@ -109,7 +125,7 @@ TEST_F(SettingsStoreTest, AValueOfTheWrongTypeIsReportedOverTheShownWindowAndNoR
         EXPECT_EQ(boxes.shown[0].text, c.message);
         EXPECT_EQ(boxes.shown[0].caption, "Winamp Sonvera");
         EXPECT_TRUE(IsWindowVisible(main.Window())) << "the user still gets a window";
-        EXPECT_EQ(main.StatusText(), "") << "no first refresh";
+        EXPECT_EQ(main.StatusText(), L"") << "no first refresh";
     }
 }
 
@@ -139,9 +155,9 @@ TEST_F(SettingsStoreTest, ARefusedWriteIsReportedOnceAndTheEditedTextIsStillSave
     ScratchFolder texts;
     texts.MakeFile(L"Artist\\Song.txt", "old");
     TSonveraMain& main = Start();
-    program->settings().textsPath = texts.AnsiPath();
-    main.Session().Song = {"Artist", "Song"};
-    main.Session().CurrentTextFile = texts.AnsiPath() + "Artist\\Song.txt";
+    program->settings().textsPath = texts.Path();
+    main.Session().Song = {L"Artist", L"Song"};
+    main.Session().CurrentTextFile = texts.Path() + L"Artist\\Song.txt";
     SendMessageA(main.Memo2(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new words"));
     SendMessageA(main.Memo2(), EM_SETMODIFY, TRUE, 0);
     main.Session().NoSong = false;

@@ -12,12 +12,12 @@ std::string InCodePage(const std::wstring& text, unsigned codePage)
     return result;
 }
 
-std::wstring FromCp1251(const std::string& text)
+std::wstring FromCodePage(const std::string& text, unsigned codePage)
 {
     if (text.empty())
         return {};
-    const int size = MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
     return result;
 }

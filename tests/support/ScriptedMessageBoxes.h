@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win/CodePage.h"
 #include "win/MessageBoxes.h"
 
 #include <functional>
@@ -12,9 +13,12 @@ class ScriptedMessageBoxes final : public MessageBoxHost {
 public:
     struct Box {
         HWND owner;
+        // In the ANSI code page, as most boxes are checked...
         std::string text;
         std::string caption;
         UINT type;
+        // ...and whole, for the boxes that name songs and files.
+        std::wstring wideText;
     };
 
     ScriptedMessageBoxes() : previous_(SetMessageBoxHost(this)) {}
@@ -22,9 +26,9 @@ public:
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
-    int Show(HWND owner, const std::string& text, const std::string& caption, UINT type) override
+    int Show(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) override
     {
-        shown.push_back({owner, text, caption, type});
+        shown.push_back({owner, AnsiFromWide(text), AnsiFromWide(caption), type, text});
         if (onShow)
             onShow(shown.back());
         return answer;

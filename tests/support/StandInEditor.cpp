@@ -1,10 +1,11 @@
 // A stand-in for the user's ".txt" editor. It appends to the file named by
-// SONVERA_STAND_IN_LOG one line with its process id and command line, shows
+// SONVERA_STAND_IN_LOG one line with its process id and command line (UTF-8), shows
 // two top-level windows on its main thread, logs each close request they get
 // and ends when both are gone, or after a minute, so that a failed test
 // leaves nothing running.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -42,7 +43,11 @@ LRESULT CALLBACK EditorWindow(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    Log(std::string("start ") + GetCommandLineA());
+    const wchar_t* commandLine = GetCommandLineW();
+    std::string utf8(static_cast<std::size_t>(4 * lstrlenW(commandLine)), '\0');
+    utf8.resize(static_cast<std::size_t>(std::max(0, WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, utf8.data(),
+                                                                          static_cast<int>(utf8.size()), nullptr, nullptr) - 1)));
+    Log("start " + utf8);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = EditorWindow;
     windowClass.hInstance = instance;

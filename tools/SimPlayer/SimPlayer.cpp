@@ -5,6 +5,7 @@
 #include "PlayerState.h"
 #include "PlayerWindow.h"
 #include "PlaylistEditorWindow.h"
+#include "win/CodePage.h"
 #include "win/FileText.h"
 
 #include <windows.h>
@@ -101,7 +102,7 @@ int main(int argc, char* argv[])
 
     std::vector<Song> songs = DefaultPlaylist();
     if (!options->playlistFile.empty()) {
-        const std::optional<std::string> contents = ReadWholeFile(options->playlistFile);
+        const std::optional<std::string> contents = ReadWholeFile(WideFromAnsi(options->playlistFile));
         if (!contents) {
             std::fprintf(stderr, "SimPlayer: cannot read %s\n", options->playlistFile.c_str());
             return 3;
