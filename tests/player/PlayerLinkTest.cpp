@@ -215,6 +215,37 @@ TEST_F(PlayerLinkTest, ReadsTheTitleByteForByteAndCutsItAt255Characters)
     }
 }
 
+TEST_F(PlayerLinkTest, AUnicodePlayerKeepsEveryLetterOfItsTitleAndAnAnsiOneGivesItsCp1251Bytes)
+{
+    const std::wstring accented = L"2. Zoë Ångström - Ça déçoit (Æß) - Winamp";
+    const std::wstring cyrillic = L"1. Ёлка и ёж - «Ёжик» №1 - Winamp";
+    const struct {
+        bool unicode;
+        std::wstring shown;
+        bool inCp1251;
+    } cases[] = {
+        {true, accented, false},
+        {true, cyrillic, true},
+        {false, cyrillic, true},
+    };
+    for (const auto& check : cases) {
+        SCOPED_TRACE(Utf8(check.shown) + (check.unicode ? ", Unicode" : ", ANSI"));
+        std::vector<std::wstring> options{L"--no-playlist-editor", L"--title", check.shown};
+        if (check.unicode)
+            options.push_back(L"--unicode");
+        SimPlayerProcess player(SimPlayerProcess::Utf16{}, scratch, options);
+
+        wchar_t wide[256] = {};
+        GetWindowTextW(player.MainWindow(), wide, 256);
+        EXPECT_EQ(std::wstring(wide), check.shown);
+        char narrow[256] = {};
+        GetWindowTextA(player.MainWindow(), narrow, sizeof narrow);
+        if (check.inCp1251) {
+            EXPECT_EQ(std::string(narrow), Cp1251(check.shown));
+        }
+    }
+}
+
 TEST_F(PlayerLinkTest, ThePlayerObeysTheKeysAndNamesTheSongTheWayTheProgramReadsIt)
 {
     scratch.MakeFile(L"list.m3u", Cp1251(L"Серый Кит - Осенний перрон\r\nKestrow Lane - Paper Lanterns\r\n"));

@@ -1,5 +1,7 @@
 #include "support/SimPlayerProcess.h"
 
+#include "support/Cp1251.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
@@ -9,6 +11,14 @@ namespace {
 
 // Process start-up under Wine can be slow on a cold machine.
 constexpr DWORD StartTimeoutMs = 20000;
+
+std::vector<std::wstring> Widened(const std::vector<std::string>& options)
+{
+    std::vector<std::wstring> wide;
+    for (const std::string& option : options)
+        wide.push_back(FromCp1251(option));
+    return wide;
+}
 
 } // namespace
 
@@ -69,22 +79,27 @@ std::vector<LoggedMessage> KeyPress(const std::string& window, unsigned key)
 }
 
 SimPlayerProcess::SimPlayerProcess(const ScratchFolder& scratch, const std::vector<std::string>& options)
+    : SimPlayerProcess(Utf16{}, scratch, Widened(options))
+{
+}
+
+SimPlayerProcess::SimPlayerProcess(Utf16, const ScratchFolder& scratch, const std::vector<std::wstring>& options)
 {
     static int serial = 0;
-    logPath_ = scratch.AnsiPath() + "keys-" + std::to_string(++serial) + ".log";
+    logPath_ = scratch.Path() + L"keys-" + std::to_wstring(++serial) + L".log";
 
-    char exe[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string commandLine(exe, length);
-    commandLine.replace(commandLine.rfind('\\') + 1, std::string::npos, "SimPlayer.exe");
-    commandLine = '"' + commandLine + "\" --log \"" + logPath_ + '"';
-    for (const std::string& option : options)
-        commandLine += " \"" + option + '"';
+    wchar_t exe[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring commandLine(exe, length);
+    commandLine.replace(commandLine.rfind(L'\\') + 1, std::wstring::npos, L"SimPlayer.exe");
+    commandLine = L'"' + commandLine + L"\" --log \"" + logPath_ + L'"';
+    for (const std::wstring& option : options)
+        commandLine += L" \"" + option + L'"';
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
                         &startup, &process))
         throw std::runtime_error("cannot start SimPlayer.exe");
     process_.reset(process.hProcess);
@@ -145,7 +160,7 @@ HWND SimPlayerProcess::OwnWindow(const char* className) const
 std::vector<LoggedMessage> SimPlayerProcess::ReadLog() const
 {
     std::vector<LoggedMessage> logged;
-    UniqueFileHandle file(CreateFileA(logPath_.c_str(), GENERIC_READ,
+    UniqueFileHandle file(CreateFileW(logPath_.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)

@@ -48,8 +48,14 @@ bool WaitFor(const Condition& condition)
 // with the test program if that dies first.
 class SimPlayerProcess {
 public:
-    // Throws when the player does not show its main window in time.
+    // Throws when the player does not show its main window in time. The
+    // options are in code page 1251, as the tests' paths and titles are.
     SimPlayerProcess(const ScratchFolder& scratch, const std::vector<std::string>& options);
+    // The same with options in UTF-16, for text that code page lacks (a
+    // title for "--unicode"); the tag keeps a braced list of narrow options
+    // from meaning either.
+    struct Utf16 {};
+    SimPlayerProcess(Utf16, const ScratchFolder& scratch, const std::vector<std::wstring>& options);
     ~SimPlayerProcess();
     SimPlayerProcess(const SimPlayerProcess&) = delete;
     SimPlayerProcess& operator=(const SimPlayerProcess&) = delete;
@@ -71,7 +77,7 @@ private:
     DWORD processId_ = 0;
     HWND main_ = nullptr;
     HWND editor_ = nullptr;
-    std::string logPath_;
+    std::wstring logPath_;
     std::size_t seen_ = 0;
     unsigned long long syncSerial_ = 0;
 };

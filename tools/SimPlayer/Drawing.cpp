@@ -16,7 +16,7 @@ HFONT CreateDisplayFont()
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
-void PaintLines(HWND window, HFONT font, const std::vector<std::string>& lines, int highlighted)
+void PaintLines(HWND window, HFONT font, const std::vector<std::wstring>& lines, int highlighted)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -39,8 +39,8 @@ void PaintLines(HWND window, HFONT font, const std::vector<std::string>& lines, 
         SetTextColor(dc, marked ? Highlight : Text);
         SetBkColor(dc, marked ? HighlightBackground : Background);
         RECT line{Margin, top, client.right - Margin, top + lineHeight};
-        const std::string& text = lines[static_cast<std::size_t>(index)];
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &line,
+        const std::wstring& text = lines[static_cast<std::size_t>(index)];
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line,
                   DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     SelectObject(dc, oldFont);

@@ -25,7 +25,7 @@ const char* KeyMessageName(UINT message)
 
 } // namespace
 
-KeyLog::KeyLog(std::string path) : path_(std::move(path)), syncMessage_(RegisterWindowMessageA(SyncMessageName)) {}
+KeyLog::KeyLog(std::wstring path) : path_(std::move(path)), syncMessage_(RegisterWindowMessageA(SyncMessageName)) {}
 
 bool KeyLog::Wants(UINT message) const
 {
@@ -43,7 +43,7 @@ void KeyLog::Write(const char* window, UINT message, WPARAM wParam, LPARAM lPara
                                      static_cast<unsigned long long>(static_cast<ULONG_PTR>(lParam)));
     // Opened for each line and shared, so a reader never meets a locked or
     // half-buffered file.
-    HANDLE file = CreateFileA(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileW(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;

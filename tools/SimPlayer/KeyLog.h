@@ -18,13 +18,13 @@ inline constexpr char SyncMessageName[] = "SimPlayer.Sync";
 // hexadecimal, lParam as the full unsigned value. Without a file it logs nothing.
 class KeyLog {
 public:
-    explicit KeyLog(std::string path);
+    explicit KeyLog(std::wstring path);
 
     // Key and character messages (0x0100..0x0109) and the sync message.
     bool Wants(UINT message) const;
     void Write(const char* window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    std::string path_;
+    std::wstring path_;
     UINT syncMessage_;
 };

@@ -1,25 +1,13 @@
 #include "Playback.h"
 
-#include <windows.h>
+#include "editing/TextEncoding.h"
 
 #include <algorithm>
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view Separator = " - ";
-
-// Literals are written wide and turned into code page 1251 explicitly, so the
-// bytes are the same whatever the machine's own ANSI code page is.
-std::string Cp1251(std::wstring_view text)
-{
-    if (text.empty())
-        return {};
-    const int size = WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
-    return result;
-}
+constexpr std::wstring_view Separator = L" - ";
 
 // Between two and four minutes, different from song to song.
 int MadeUpLength(std::size_t index)
@@ -29,7 +17,7 @@ int MadeUpLength(std::size_t index)
 
 Song MakeSong(std::wstring_view artist, std::wstring_view title, std::size_t index)
 {
-    return Song{Cp1251(artist), Cp1251(title), MadeUpLength(index)};
+    return Song{std::wstring(artist), std::wstring(title), MadeUpLength(index)};
 }
 
 } // namespace
@@ -116,68 +104,70 @@ void Playback::SetSongLength(int seconds)
         song.lengthSeconds = seconds;
 }
 
-std::string Playback::Title() const
+std::wstring Playback::Title() const
 {
     if (!fixedTitle_.empty())
         return fixedTitle_;
     if (state_ == State::Idle || songs_.empty())
-        return generation_ == PlayerGeneration::Classic ? "Winamp 2.91" : "Winamp3";
+        return generation_ == PlayerGeneration::Classic ? L"Winamp 2.91" : L"Winamp3";
 
     const Song& song = songs_[current_];
-    std::string title = std::to_string(current_ + 1) + ". ";
+    std::wstring title = std::to_wstring(current_ + 1) + L". ";
     if (!song.artist.empty())
         title.append(song.artist).append(Separator);
     title += song.title;
 
     if (generation_ == PlayerGeneration::Classic) {
-        title += " - Winamp";
+        title += L" - Winamp";
         if (state_ == State::Paused)
-            title += " [Paused]";
+            title += L" [Paused]";
         else if (state_ == State::Stopped)
-            title += " [Stopped]";
+            title += L" [Stopped]";
         return title;
     }
-    title += " (" + FormatTime(position_) + "/" + FormatTime(song.lengthSeconds) + ") ";
-    title += state_ == State::Playing ? "(Playing)" : state_ == State::Paused ? "(Paused)" : "(Stopped)";
+    title += L" (" + FormatTime(position_) + L"/" + FormatTime(song.lengthSeconds) + L") ";
+    title += state_ == State::Playing ? L"(Playing)" : state_ == State::Paused ? L"(Paused)" : L"(Stopped)";
     return title;
 }
 
-std::string ScrolledTitle(const std::string& caption, std::size_t step)
+std::wstring ScrolledTitle(const std::wstring& caption, std::size_t step)
 {
-    static constexpr std::string_view separator = " *** ";
+    static constexpr std::wstring_view separator = L" *** ";
     if (caption.empty())
         return caption;
-    const std::string rest = caption.substr(step % caption.size());
-    std::string title = rest;
+    const std::wstring rest = caption.substr(step % caption.size());
+    std::wstring title = rest;
     title.append(separator).append(caption);
     if (rest.size() < separator.size())
         title += separator;
     return title;
 }
 
-std::string FormatTime(int seconds)
+std::wstring FormatTime(int seconds)
 {
     const int remainder = seconds % 60;
-    return std::to_string(seconds / 60) + (remainder < 10 ? ":0" : ":") + std::to_string(remainder);
+    return std::to_wstring(seconds / 60) + (remainder < 10 ? L":0" : L":") + std::to_wstring(remainder);
 }
 
 std::vector<Song> ParsePlaylist(const std::string& contents)
 {
+    const std::u16string decoded = DecodeText(contents).text;
+    const std::wstring text(decoded.begin(), decoded.end());
     std::vector<Song> songs;
     std::size_t start = 0;
-    while (start < contents.size()) {
-        std::size_t end = contents.find('\n', start);
-        if (end == std::string::npos)
-            end = contents.size();
-        std::string_view line(contents.data() + start, end - start);
+    while (start < text.size()) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = text.size();
+        std::wstring_view line(text.data() + start, end - start);
         start = end + 1;
-        if (!line.empty() && line.back() == '\r')
+        if (!line.empty() && line.back() == L'\r')
             line.remove_suffix(1);
         if (line.empty())
             continue;
 
         Song song;
-        if (const std::size_t separator = line.find(Separator); separator != std::string_view::npos) {
+        if (const std::size_t separator = line.find(Separator); separator != std::wstring_view::npos) {
             song.artist = line.substr(0, separator);
             song.title = line.substr(separator + Separator.size());
         } else {
@@ -199,6 +189,7 @@ std::vector<Song> DefaultPlaylist()
         MakeSong(L"Кобальт", L"Дом на сваях - Remix", 4),
         MakeSong(L"The Velvet Ferns", L"Slow Tide", 5),
         MakeSong(L"Ёлкин Двор", L"Зимняя электричка", 6),
+        MakeSong(L"Søren Ålbæk", L"Fjärran ö", 7),
     };
 }
 

@@ -4,10 +4,11 @@
 #include <vector>
 
 // What the simulated player plays and how it names it in its window title.
-// Text is cp1251, as the real player hands it to other programs.
+// Text is UTF-16, as a Unicode player holds it; an ANSI window shows it in
+// code page 1251.
 struct Song {
-    std::string artist; // empty when the playlist line has no " - "
-    std::string title;
+    std::wstring artist; // empty when the playlist line has no " - "
+    std::wstring title;
     int lengthSeconds = 0;
 };
 
@@ -36,8 +37,8 @@ public:
     // classic player, "12. Artist - Title (0:05/3:45) (Paused)" for the studio
     // one, the bare version before anything has played. A fixed title set with
     // `SetFixedTitle` wins over all of these.
-    std::string Title() const;
-    void SetFixedTitle(std::string title) { fixedTitle_ = std::move(title); }
+    std::wstring Title() const;
+    void SetFixedTitle(std::wstring title) { fixedTitle_ = std::move(title); }
 
     State CurrentState() const { return state_; }
     int Position() const { return position_; }
@@ -50,7 +51,7 @@ private:
 
     PlayerGeneration generation_;
     std::vector<Song> songs_;
-    std::string fixedTitle_;
+    std::wstring fixedTitle_;
     int songLength_ = 0; // 0: each song keeps its own length
     State state_ = State::Idle;
     std::size_t current_ = 0;
@@ -61,17 +62,19 @@ private:
 // turns after the scrolling began: caption[i:] + " *** " + caption, where the
 // separator trails once more while the part left is shorter than it, as the
 // rotation wraps round to the caption's start.
-std::string ScrolledTitle(const std::string& caption, std::size_t step);
+std::wstring ScrolledTitle(const std::wstring& caption, std::size_t step);
 
 // "m:ss", as the player shows a position or a length.
-std::string FormatTime(int seconds);
+std::wstring FormatTime(int seconds);
 
-// Playlist file contents: one "Artist - Title" per line (cp1251), blank lines
-// skipped, CR LF or LF line ends. Lengths are made up, a few minutes each.
+// Playlist file contents: one "Artist - Title" per line, in any encoding the
+// program reads song texts in (code page 1251, UTF-8, UTF-16 with a mark),
+// blank lines skipped, CR LF or LF line ends. Lengths are made up, a few
+// minutes each.
 std::vector<Song> ParsePlaylist(const std::string& contents);
 
-// A few invented songs, some of them Cyrillic, for a player started without a
-// playlist file.
+// A few invented songs, some of them Cyrillic and one whose letters code page
+// 1251 lacks, for a player started without a playlist file.
 std::vector<Song> DefaultPlaylist();
 
 // An invented song for the playlist editor's "add" key; `serial` counts from 1.

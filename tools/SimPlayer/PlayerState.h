@@ -2,6 +2,7 @@
 
 #include "KeyLog.h"
 #include "Playback.h"
+#include "WindowBase.h"
 
 #include <windows.h>
 
@@ -11,14 +12,15 @@
 struct PlayerState {
     Playback playback;
     KeyLog log;
-    std::string lastCommand = "none yet";
+    std::wstring lastCommand = L"none yet";
     HWND mainWindow = nullptr;
     HWND editorWindow = nullptr;
+    bool unicode = false; // Unicode windows, as a Winamp 5 player's are
     bool scrolls = false;
     std::size_t scrollStep = 0;
 
     // The main window's title: the playback's, turned when scrolling.
-    std::string ShownTitle() const
+    std::wstring ShownTitle() const
     {
         return scrolls ? ScrolledTitle(playback.Title(), scrollStep) : playback.Title();
     }
@@ -28,7 +30,7 @@ struct PlayerState {
     {
         if (!mainWindow)
             return;
-        SetWindowTextA(mainWindow, ShownTitle().c_str());
+        SetTitle(mainWindow, ShownTitle());
         InvalidateRect(mainWindow, nullptr, TRUE);
         if (editorWindow)
             InvalidateRect(editorWindow, nullptr, TRUE);

@@ -2,7 +2,9 @@
 
 #include "Drawing.h"
 
-#include <cstdio>
+#include <cwchar>
+#include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -11,15 +13,15 @@ constexpr UINT_PTR ScrollTimer = 2;
 constexpr UINT ScrollIntervalMs = 200;
 constexpr int SeekSeconds = 5;
 
-const char* StateName(Playback::State state)
+const wchar_t* StateName(Playback::State state)
 {
     switch (state) {
-    case Playback::State::Idle: return "idle";
-    case Playback::State::Playing: return "playing";
-    case Playback::State::Paused: return "paused";
-    case Playback::State::Stopped: return "stopped";
+    case Playback::State::Idle: return L"idle";
+    case Playback::State::Playing: return L"playing";
+    case Playback::State::Paused: return L"paused";
+    case Playback::State::Stopped: return L"stopped";
     }
-    return "";
+    return L"";
 }
 
 } // namespace
@@ -40,18 +42,9 @@ PlayerWindow::~PlayerWindow()
 
 bool PlayerWindow::Create(HINSTANCE instance)
 {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    windowClass.lpszClassName = className_;
-    if (!RegisterClassA(&windowClass))
-        return false;
-
-    if (!CreateWindowExA(0, className_, state_.ShownTitle().c_str(),
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40, 40, 520, 150, nullptr,
-                         nullptr, instance, this))
+    const WindowShape shape{className_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40, 40, 520, 150,
+                            LoadIcon(nullptr, IDI_APPLICATION)};
+    if (!Make(instance, state_.unicode, shape, state_.ShownTitle()))
         return false;
     state_.mainWindow = window_;
     SetTimer(window_, ClockTimer, 1000, nullptr);
@@ -65,19 +58,19 @@ void PlayerWindow::OnKey(WPARAM key)
 {
     Playback& playback = state_.playback;
     switch (key) {
-    case 'Z': playback.Previous(); state_.lastCommand = "Z: previous song"; break;
-    case 'X': playback.Play(); state_.lastCommand = "X: play"; break;
-    case 'C': playback.TogglePause(); state_.lastCommand = "C: pause"; break;
-    case 'V': playback.Stop(); state_.lastCommand = "V: stop"; break;
-    case 'B': playback.Next(); state_.lastCommand = "B: next song"; break;
-    case VK_LEFT: playback.Seek(-SeekSeconds); state_.lastCommand = "Left: 5 seconds back"; break;
-    case VK_RIGHT: playback.Seek(SeekSeconds); state_.lastCommand = "Right: 5 seconds forward"; break;
+    case 'Z': playback.Previous(); state_.lastCommand = L"Z: previous song"; break;
+    case 'X': playback.Play(); state_.lastCommand = L"X: play"; break;
+    case 'C': playback.TogglePause(); state_.lastCommand = L"C: pause"; break;
+    case 'V': playback.Stop(); state_.lastCommand = L"V: stop"; break;
+    case 'B': playback.Next(); state_.lastCommand = L"B: next song"; break;
+    case VK_LEFT: playback.Seek(-SeekSeconds); state_.lastCommand = L"Left: 5 seconds back"; break;
+    case VK_RIGHT: playback.Seek(SeekSeconds); state_.lastCommand = L"Right: 5 seconds forward"; break;
     // The real player opens dialogs here; saying so is enough for a stand-in.
-    case 'L': state_.lastCommand = "L: open file (dialog would open)"; break;
-    case 'J': state_.lastCommand = "J: jump to file (dialog would open)"; break;
+    case 'L': state_.lastCommand = L"L: open file (dialog would open)"; break;
+    case 'J': state_.lastCommand = L"J: jump to file (dialog would open)"; break;
     default: {
-        char text[40];
-        std::snprintf(text, sizeof text, "key 0x%02X: not a shortcut", static_cast<unsigned>(key));
+        wchar_t text[40];
+        std::swprintf(text, std::size(text), L"key 0x%02X: not a shortcut", static_cast<unsigned>(key));
         state_.lastCommand = text;
         break;
     }
@@ -89,24 +82,25 @@ void PlayerWindow::OnKey(WPARAM key)
 void PlayerWindow::Scroll()
 {
     ++state_.scrollStep;
-    SetWindowTextA(window_, state_.ShownTitle().c_str());
+    SetTitle(window_, state_.ShownTitle());
 }
 
 void PlayerWindow::Paint()
 {
     const Playback& playback = state_.playback;
-    std::vector<std::string> lines;
-    lines.push_back(std::string("Simulated player, window class \"") + className_ + "\"");
+    const std::string_view className = className_;
+    std::vector<std::wstring> lines;
+    lines.push_back(L"Simulated player, window class \"" + std::wstring(className.begin(), className.end()) + L"\"");
     lines.push_back(playback.Title());
     if (playback.Songs().empty()) {
-        lines.push_back("Playlist is empty");
+        lines.push_back(L"Playlist is empty");
     } else {
         const Song& song = playback.Songs()[playback.Current()];
-        lines.push_back("Song " + std::to_string(playback.Current() + 1) + " of " +
-                        std::to_string(playback.Songs().size()) + ", " + StateName(playback.CurrentState()) + ", " +
-                        FormatTime(playback.Position()) + " / " + FormatTime(song.lengthSeconds));
+        lines.push_back(L"Song " + std::to_wstring(playback.Current() + 1) + L" of " +
+                        std::to_wstring(playback.Songs().size()) + L", " + StateName(playback.CurrentState()) + L", " +
+                        FormatTime(playback.Position()) + L" / " + FormatTime(song.lengthSeconds));
     }
-    lines.push_back("Last command: " + state_.lastCommand);
+    lines.push_back(L"Last command: " + state_.lastCommand);
     PaintLines(window_, font_, lines);
 }
 
@@ -143,5 +137,5 @@ LRESULT PlayerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Scroll();
         return 0;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }

@@ -8,7 +8,7 @@ constexpr char EditorClass[] = "Winamp PE";
 
 } // namespace
 
-PlaylistEditorWindow::PlaylistEditorWindow(PlayerState& state, std::string title)
+PlaylistEditorWindow::PlaylistEditorWindow(PlayerState& state, std::wstring title)
     : state_(state), title_(std::move(title)), font_(CreateDisplayFont())
 {
 }
@@ -23,16 +23,8 @@ PlaylistEditorWindow::~PlaylistEditorWindow()
 
 bool PlaylistEditorWindow::Create(HINSTANCE instance)
 {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = EditorClass;
-    if (!RegisterClassA(&windowClass))
-        return false;
-
-    if (!CreateWindowExA(0, EditorClass, title_.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME, 40, 200, 520,
-                         260, nullptr, nullptr, instance, this))
+    const WindowShape shape{EditorClass, WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME, 40, 200, 520, 260, nullptr};
+    if (!Make(instance, state_.unicode, shape, title_))
         return false;
     state_.editorWindow = window_;
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -42,15 +34,15 @@ bool PlaylistEditorWindow::Create(HINSTANCE instance)
 void PlaylistEditorWindow::Paint()
 {
     const Playback& playback = state_.playback;
-    std::vector<std::string> lines;
-    lines.push_back("Playlist (L adds a song)");
+    std::vector<std::wstring> lines;
+    lines.push_back(L"Playlist (L adds a song)");
     const auto& songs = playback.Songs();
     for (std::size_t index = 0; index < songs.size(); ++index) {
         const Song& song = songs[index];
-        std::string line = std::to_string(index + 1) + ". ";
+        std::wstring line = std::to_wstring(index + 1) + L". ";
         if (!song.artist.empty())
-            line.append(song.artist).append(" - ");
-        line.append(song.title).append("   ").append(FormatTime(song.lengthSeconds));
+            line.append(song.artist).append(L" - ");
+        line.append(song.title).append(L"   ").append(FormatTime(song.lengthSeconds));
         lines.push_back(std::move(line));
     }
     const bool hasCurrent = playback.CurrentState() != Playback::State::Idle && !songs.empty();
@@ -66,7 +58,7 @@ LRESULT PlaylistEditorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
     case WM_KEYDOWN:
         if (wParam == 'L') {
             state_.playback.Append(AddedSong(++songsAdded_));
-            state_.lastCommand = "L in the playlist editor: song added";
+            state_.lastCommand = L"L in the playlist editor: song added";
             state_.Changed();
         }
         return 0;
@@ -79,5 +71,5 @@ LRESULT PlaylistEditorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
         state_.editorWindow = nullptr;
         return 0;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }

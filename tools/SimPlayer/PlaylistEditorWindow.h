@@ -8,7 +8,7 @@
 // The playlist editor: lists the songs, and L adds one.
 class PlaylistEditorWindow : public WindowBase<PlaylistEditorWindow> {
 public:
-    PlaylistEditorWindow(PlayerState& state, std::string title);
+    PlaylistEditorWindow(PlayerState& state, std::wstring title);
     ~PlaylistEditorWindow();
     PlaylistEditorWindow(const PlaylistEditorWindow&) = delete;
     PlaylistEditorWindow& operator=(const PlaylistEditorWindow&) = delete;
@@ -22,7 +22,7 @@ private:
     void Paint();
 
     PlayerState& state_;
-    std::string title_;
+    std::wstring title_;
     int songsAdded_ = 0;
     HFONT font_ = nullptr;
 };

@@ -5,16 +5,16 @@
 #include "PlayerState.h"
 #include "PlayerWindow.h"
 #include "PlaylistEditorWindow.h"
-#include "win/CodePage.h"
 #include "win/FileText.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <cwchar>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,7 +24,8 @@ constexpr char Usage[] =
     "                                 (default: \"Winamp v1.x\")\n"
     "  --no-playlist-editor           no playlist editor window\n"
     "  --playlist-editor-title TEXT   the editor's title (default \"Winamp Playlist Editor\")\n"
-    "  --playlist FILE                \"Artist - Title\" lines in cp1251 (default: built-in songs)\n"
+    "  --playlist FILE                \"Artist - Title\" lines in cp1251, or UTF-8 or UTF-16 as the\n"
+    "                                 program reads song texts (default: built-in songs)\n"
     "  --play                         start playing the first song at once\n"
     "  --no-clock                     the position, and a scrolling title, move only when told to\n"
     "  --song-length SECONDS          every song lasts SECONDS (1 or more); at the end of one\n"
@@ -32,57 +33,62 @@ constexpr char Usage[] =
     "  --scroll                       scroll the title as the player's taskbar option does, a\n"
     "                                 step every 200 ms (or per \"SimPlayer.Scroll\" message)\n"
     "  --title TEXT                   show TEXT as the main window's title, whatever plays\n"
+    "  --unicode                      Unicode windows, as Winamp 5 has: titles keep letters\n"
+    "                                 cp1251 lacks (default: ANSI windows, titles in cp1251)\n"
     "  --log FILE                     append every key message received to FILE\n";
 
 struct Options {
     bool studio = false;
     bool playlistEditor = true;
-    std::string playlistEditorTitle = "Winamp Playlist Editor";
-    std::string playlistFile;
+    std::wstring playlistEditorTitle = L"Winamp Playlist Editor";
+    std::wstring playlistFile;
     bool play = false;
     bool clockRuns = true;
     int songLength = 0;
     bool scroll = false;
-    std::string title;
-    std::string logFile;
+    bool unicode = false;
+    std::wstring title;
+    std::wstring logFile;
 };
 
 // A whole number of seconds, from one up to a day.
-bool ParseSeconds(const char* text, int& seconds)
+bool ParseSeconds(const std::wstring& text, int& seconds)
 {
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || value < 1 || value > 24 * 60 * 60)
+    wchar_t* end = nullptr;
+    const long value = std::wcstol(text.c_str(), &end, 10);
+    if (end == text.c_str() || *end != L'\0' || value < 1 || value > 24 * 60 * 60)
         return false;
     seconds = static_cast<int>(value);
     return true;
 }
 
-std::optional<Options> ParseOptions(int argc, char* argv[])
+std::optional<Options> ParseOptions(const std::vector<std::wstring>& arguments)
 {
     Options options;
-    for (int index = 1; index < argc; ++index) {
-        const std::string option = argv[index];
-        const bool hasValue = index + 1 < argc;
-        if (option == "--studio")
+    for (std::size_t index = 1; index < arguments.size(); ++index) {
+        const std::wstring& option = arguments[index];
+        const bool hasValue = index + 1 < arguments.size();
+        if (option == L"--studio")
             options.studio = true;
-        else if (option == "--no-playlist-editor")
+        else if (option == L"--no-playlist-editor")
             options.playlistEditor = false;
-        else if (option == "--play")
+        else if (option == L"--play")
             options.play = true;
-        else if (option == "--no-clock")
+        else if (option == L"--no-clock")
             options.clockRuns = false;
-        else if (option == "--scroll")
+        else if (option == L"--scroll")
             options.scroll = true;
-        else if (option == "--playlist-editor-title" && hasValue)
-            options.playlistEditorTitle = argv[++index];
-        else if (option == "--playlist" && hasValue)
-            options.playlistFile = argv[++index];
-        else if (option == "--title" && hasValue)
-            options.title = argv[++index];
-        else if (option == "--log" && hasValue)
-            options.logFile = argv[++index];
-        else if (option == "--song-length" && hasValue && ParseSeconds(argv[index + 1], options.songLength))
+        else if (option == L"--unicode")
+            options.unicode = true;
+        else if (option == L"--playlist-editor-title" && hasValue)
+            options.playlistEditorTitle = arguments[++index];
+        else if (option == L"--playlist" && hasValue)
+            options.playlistFile = arguments[++index];
+        else if (option == L"--title" && hasValue)
+            options.title = arguments[++index];
+        else if (option == L"--log" && hasValue)
+            options.logFile = arguments[++index];
+        else if (option == L"--song-length" && hasValue && ParseSeconds(arguments[index + 1], options.songLength))
             ++index;
         else
             return std::nullopt;
@@ -90,11 +96,24 @@ std::optional<Options> ParseOptions(int argc, char* argv[])
     return options;
 }
 
+// The arguments as typed, wide: the C runtime's narrow ones lose every
+// letter the ANSI code page lacks.
+std::vector<std::wstring> WideArguments()
+{
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments)
+        return {};
+    std::vector<std::wstring> result(arguments, arguments + count);
+    LocalFree(arguments);
+    return result;
+}
+
 } // namespace
 
-int main(int argc, char* argv[])
+int main()
 {
-    const std::optional<Options> options = ParseOptions(argc, argv);
+    const std::optional<Options> options = ParseOptions(WideArguments());
     if (!options) {
         std::fputs(Usage, stderr);
         return 2;
@@ -102,9 +121,9 @@ int main(int argc, char* argv[])
 
     std::vector<Song> songs = DefaultPlaylist();
     if (!options->playlistFile.empty()) {
-        const std::optional<std::string> contents = ReadWholeFile(WideFromAnsi(options->playlistFile));
+        const std::optional<std::string> contents = ReadWholeFile(options->playlistFile);
         if (!contents) {
-            std::fprintf(stderr, "SimPlayer: cannot read %s\n", options->playlistFile.c_str());
+            std::fprintf(stderr, "SimPlayer: cannot read %ls\n", options->playlistFile.c_str());
             return 3;
         }
         songs = ParsePlaylist(*contents);
@@ -116,6 +135,7 @@ int main(int argc, char* argv[])
     if (options->songLength > 0)
         state.playback.SetSongLength(options->songLength);
     state.scrolls = options->scroll;
+    state.unicode = options->unicode;
     if (options->play)
         state.playback.Play();
 
@@ -135,7 +155,12 @@ int main(int argc, char* argv[])
     // No TranslateMessage: the player reacts to key-downs alone, and a
     // character message in the log can then only have come from outside.
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
-        DispatchMessageA(&message);
+    if (options->unicode) {
+        while (GetMessageW(&message, nullptr, 0, 0) > 0)
+            DispatchMessageW(&message);
+    } else {
+        while (GetMessageA(&message, nullptr, 0, 0) > 0)
+            DispatchMessageA(&message);
+    }
     return 0;
 }

@@ -71,20 +71,20 @@ private:
     }
 };
 
-std::wstring TextFileOf(const Song& song, const std::string& album = {})
+std::wstring TextFileOf(const Song& song, const std::wstring& album = {})
 {
-    return FromCp1251(song.artist + "\\" + (album.empty() ? "" : album + "\\") + song.title + ".txt");
+    return song.artist + L"\\" + (album.empty() ? L"" : album + L"\\") + song.title + L".txt";
 }
 
 // A few dozen lines, different for every song, so that each change of song
 // loads a text of its own.
 std::string MadeUpText(const Song& song, const std::wstring& version)
 {
-    std::string text = song.artist + " - " + song.title + Cp1251(version) + "\r\n\r\n";
+    std::string text = Cp1251(song.artist + L" - " + song.title + version) + "\r\n\r\n";
     for (int verse = 1; verse <= 6; ++verse) {
         for (int line = 1; line <= 6; ++line)
-            text += Cp1251(L"Куплет " + std::to_wstring(verse) + L", строка " + std::to_wstring(line) + L": ") +
-                    song.title + "\r\n";
+            text += Cp1251(L"Куплет " + std::to_wstring(verse) + L", строка " + std::to_wstring(line) + L": " +
+                           song.title + L"\r\n");
         text += "\r\n";
     }
     return text;
@@ -96,9 +96,9 @@ std::string MadeUpText(const Song& song, const std::wstring& version)
 // repeat together every 18 seconds, so any third of a minute's soak sees
 // every window the program shows, and the memory those windows take under
 // Wine (the X images of their surfaces) is the same in every span the floors
-// are taken from. With the player's seven songs they repeated every 126
-// seconds, and a flat program's working set seemed to grow by half a
-// megabyte. Which song a command meets drifts with the player's clock.
+// are taken from. With seven songs they repeated every 126 seconds, and a
+// flat program's working set seemed to grow by half a megabyte. Which song a
+// command meets drifts with the player's clock.
 std::vector<Song> SoakPlaylist()
 {
     const std::vector<Song> songs = DefaultPlaylist();
@@ -108,7 +108,7 @@ std::vector<Song> SoakPlaylist()
 void WriteTexts(const ScratchFolder& texts, const std::vector<Song>& songs)
 {
     texts.MakeFile(TextFileOf(songs[0]), MadeUpText(songs[0], L""));
-    texts.MakeFile(TextFileOf(songs[0], "Live"), MadeUpText(songs[0], L" (концерт)"));
+    texts.MakeFile(TextFileOf(songs[0], L"Live"), MadeUpText(songs[0], L" (концерт)"));
     texts.MakeFile(TextFileOf(songs[1]), MadeUpText(songs[1], L""));
 }
 
@@ -116,7 +116,7 @@ std::string PlaylistOf(const std::vector<Song>& songs)
 {
     std::string playlist;
     for (const Song& song : songs)
-        playlist += song.artist + " - " + song.title + "\r\n";
+        playlist += Cp1251(song.artist + L" - " + song.title) + "\r\n";
     return playlist;
 }
 
