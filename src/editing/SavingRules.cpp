@@ -28,7 +28,11 @@ std::wstring StatusTextOf(std::wstring_view path, std::wstring_view textsPath)
     const std::size_t from = textsPath.empty() ? 0 : textsPath.size() - 1;
     if (from >= path.size())
         return {};
-    return std::wstring(path.substr(from, MaxStatusTextLength));
+    std::wstring text(path.substr(from, MaxStatusTextLength));
+    // The cut never leaves half of a character that takes two units.
+    if (text.size() == MaxStatusTextLength && text.back() >= 0xD800 && text.back() <= 0xDBFF)
+        text.pop_back();
+    return text;
 }
 
 std::wstring EditorCommandLine(std::wstring_view program, std::wstring_view file)

@@ -10,7 +10,7 @@
 inline constexpr std::wstring_view NoPlayerMarker = L"NoAmp";
 
 // The timer's rule: the player's line counts as changed when its first n
-// characters (all of it, when shorter) differ byte for byte from the n
+// characters (all of it, when shorter) differ unit for unit from the n
 // characters of `lastPlayerTitle`. So a title that only grows at its end is
 // no change, and nothing is a change before the first refresh.
 bool PlayerTitleChanged(std::wstring_view current, std::wstring_view lastPlayerTitle);

@@ -15,7 +15,7 @@ struct NowPlayingSong {
 // Stands in for a title that the player's line does not reveal.
 inline constexpr std::wstring_view UnknownSongTitle = L"Sonvera doesn't know the Title";
 
-// The longest title the player hands over (a 256-byte buffer with its NUL).
+// The longest title the player hands over (a 256-character buffer with its NUL).
 inline constexpr std::size_t MaxPlayerTitleLength = 255;
 
 // Splits the player's window title ("12. Artist - Title - Winamp", or with

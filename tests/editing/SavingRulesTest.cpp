@@ -37,6 +37,9 @@ TEST(SavingRulesTest, ANewTextsPathAndItsStatusLineFollowTheSongAndStayInsideThe
         EXPECT_EQ(StatusTextOf(file, settings.textsPath), c.statusText);
     }
     EXPECT_EQ(StatusTextOf(L"C:\\T\\" + std::wstring(300, L'x'), L"C:\\T\\"), L"\\" + std::wstring(254, L'x'));
+    // A character of two units at the cut goes whole or not at all.
+    EXPECT_EQ(StatusTextOf(L"C:\\T\\" + std::wstring(253, L'x') + L"\xD83C\xDFB5", L"C:\\T\\"),
+              L"\\" + std::wstring(253, L'x'));
 }
 
 TEST(SavingRulesTest, TheEditorGetsTheFileInQuotesAndAProgramWithSpacesQuotedToo)

@@ -23,7 +23,9 @@ protected:
     static void SetUpTestSuite()
     {
         playerFolder = new ScratchFolder;
-        player = new SimPlayerProcess(*playerFolder, {"--no-clock", "--title", "Winamp 2.91"});
+        // A Unicode window, as the player's of today.
+        player = new SimPlayerProcess(SimPlayerProcess::Utf16{}, *playerFolder,
+                                      {L"--unicode", L"--no-clock", L"--title", L"Winamp 2.91"});
     }
     static void TearDownTestSuite()
     {
@@ -37,7 +39,7 @@ protected:
         CreateMain();
     }
 
-    static void Plays(const std::wstring& title) { SetWindowTextA(player->MainWindow(), Cp1251(title).c_str()); }
+    static void Plays(const std::wstring& title) { SetWindowTextW(player->MainWindow(), title.c_str()); }
     void Tick() const { main->Timer1Timer(main->Window()); }
     std::string Shown() const { return WindowTextOf(main->Memo2()); }
     std::vector<std::wstring> BoxTexts() const
@@ -182,6 +184,19 @@ TEST_F(RefreshCycleTest, ASongChangeWhileABoxIsOpenIsShownOnceAfterIt)
     EXPECT_EQ(main->Refresh().RefreshCount(), 2u) << "the first, and one more for both ticks";
     EXPECT_EQ(Shown(), "words");
     EXPECT_EQ(main->StatusText(), L"\\Artist\\Song.txt");
+}
+
+TEST_F(RefreshCycleTest, ANameCodePage1251LacksIsFoundAndShownWhole)
+{
+    texts.MakeFile(L"Björk\\Jóga (Æß).txt", Utf8(L"Ёлка и Æß"));
+    Plays(L"7. Björk - Jóga (Æß) - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(main->Text().Text(), u"Ёлка и Æß");
+    EXPECT_EQ(main->AnTCaption(), L"Björk - Jóga (Æß)");
+    EXPECT_EQ(main->StatusText(), L"\\Björk\\Jóga (Æß).txt");
+    EXPECT_EQ(main->StatusHint(), texts.Path() + L"Björk\\Jóga (Æß).txt");
+    Tick();
+    EXPECT_EQ(main->Refresh().RefreshCount(), 1u) << "the same song, read the same way";
 }
 
 TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIsNotRetried)

@@ -66,7 +66,7 @@ TEST_F(SettingsStoreTest, TheMainWindowOpensAsStoredAndTheNextCloseStoresTheSame
     // A texts folder whose name code page 1251 lacks part of, stored by the wide calls.
     const std::wstring textsPath = L"C:\\Тексты\\Björk\\";
     hive.SetBinary(SettingsKeyPath, "TextsPath", REG_SZ,
-                   std::string(reinterpret_cast<const char*>(textsPath.c_str()), (textsPath.size() + 1) * 2));
+                   std::string(reinterpret_cast<const char*>(textsPath.c_str()), (textsPath.size() + 1) * 2), true);
     TSonveraMain& main = Start();
     EXPECT_EQ(program->settings().textsPath, textsPath);
     EXPECT_TRUE(IsWindowVisible(main.Window()));

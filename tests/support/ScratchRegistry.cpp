@@ -1,5 +1,6 @@
 #include "support/ScratchRegistry.h"
 
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -83,15 +84,18 @@ void ScratchMachineHive::Redirect()
         throw std::runtime_error("cannot redirect HKEY_LOCAL_MACHINE to a scratch key");
 }
 
-void ScratchMachineHive::SetBinary(const char* path, const char* name, DWORD type, const std::string& bytes) const
+void ScratchMachineHive::SetBinary(const char* path, const char* name, DWORD type, const std::string& bytes,
+                                   bool wide) const
 {
     HKEY key = nullptr;
     const std::string full = path_ + "\\" + path;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, full.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         throw std::runtime_error("cannot create " + full);
-    const LONG status = RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                       static_cast<DWORD>(bytes.size()));
+    const std::wstring wideName(name, name + std::strlen(name));
+    const auto data = reinterpret_cast<const BYTE*>(bytes.data());
+    const LONG status = wide ? RegSetValueExW(key, wideName.c_str(), 0, type, data, static_cast<DWORD>(bytes.size()))
+                             : RegSetValueExA(key, name, 0, type, data, static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
     if (status != ERROR_SUCCESS)
         throw std::runtime_error("cannot write " + full + "\\" + name);

@@ -22,7 +22,9 @@ public:
     void Refuse();
 
     // Values under `path` (created when missing) of the scratch hive.
-    void SetBinary(const char* path, const char* name, DWORD type, const std::string& bytes) const;
+    // Through the ANSI call, which converts a string's bytes from the code
+    // page, or through the wide one, which stores them as they are.
+    void SetBinary(const char* path, const char* name, DWORD type, const std::string& bytes, bool wide = false) const;
     bool KeyExists(const char* path) const;
 
 private:
