@@ -24,6 +24,8 @@ inline constexpr int Panel1Height = 20;
 inline constexpr int StatusBarHeight = 19;
 inline constexpr int ToolBarBorderWidth = 1;
 inline constexpr UINT_PTR Timer1Id = 1;
+// The look at the player that follows a timed text.
+inline constexpr UINT_PTR FollowTimerId = 2;
 
 // Whether a part is meant to show, whether or not its window is on screen yet.
 inline bool HasVisibleStyle(HWND window)

@@ -30,6 +30,18 @@ public:
     void Normalise() override;
     UniqueFont TextFont() const override;
 
+    // In RichTextLooks.cpp.
+    void EnableLooks(bool enabled) override;
+    void SetLook(std::size_t start, std::size_t end, Look look) override;
+    std::size_t FirstVisibleCharacter() const override;
+    void ScrollToCharacter(std::size_t at) override;
+    std::size_t CharacterAt(POINT point) const override;
+    void SetReadOnly(bool readOnly) override;
+    // The current line's colours: the label's.
+    void SetLookColours(COLORREF ink, COLORREF paper);
+
 private:
     HWND control_;
+    COLORREF currentInk_ = GetSysColor(COLOR_BTNTEXT);
+    COLORREF currentPaper_ = GetSysColor(COLOR_BTNFACE);
 };

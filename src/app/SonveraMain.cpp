@@ -5,6 +5,7 @@
 #include "app/ApplicationWindow.h"
 #include "app/ResourceLoading.h"
 #include "app/SonveraIds.h"
+#include "sync/SyncIds.h"
 #include "app/ToolbarIcons.h"
 #include "artist/ArtistInfoPanel.h"
 #include "editing/TextSaving.h"
@@ -56,6 +57,12 @@ constexpr CommandHandler MenuHandlers[] = {
     {ID_MenuSaveText, &TSonveraMain::MenuSaveTextClick},
     {ID_MenuTrim, &TSonveraMain::MenuTrimClick},
     {ID_MenuNorm, &TSonveraMain::MenuNormClick},
+    {ID_MenuSyncEarlier, &TSonveraMain::MenuSyncEarlierClick},
+    {ID_MenuSyncLater, &TSonveraMain::MenuSyncLaterClick},
+    {ID_MenuSyncFollow, &TSonveraMain::MenuSyncFollowClick},
+    {ID_MenuSyncTags, &TSonveraMain::MenuSyncTagsClick},
+    {ID_MenuSyncTiming, &TSonveraMain::MenuSyncTimingClick},
+    {ID_MenuSyncMark, &TSonveraMain::MenuSyncMarkClick},
     {ID_MenuWinampPlay, &TSonveraMain::MenuWinampPlayClick},
     {ID_MenuWinampPause, &TSonveraMain::MenuWinampPauseClick},
     {ID_MenuWinampStop, &TSonveraMain::MenuWinampStopClick},
@@ -333,8 +340,7 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_NOTIFY:
-        OnNotify(*reinterpret_cast<NMHDR*>(lParam));
-        break;
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == label_)
             return LabelColours(reinterpret_cast<HDC>(wParam));
@@ -345,6 +351,8 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == Timer1Id)
             Timer1Timer(window_);
+        else if (wParam == FollowTimerId)
+            refresh_->FollowTimer();
         return 0;
     case WM_SYSCOMMAND:
         // The program minimises as a whole, through the application window.
@@ -354,8 +362,10 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_SHOWWINDOW:
-        if (wParam)
+        if (wParam) {
             application_.ShowTaskbarButton();
+            refresh_->RestartFollowing();
+        }
         // The floating panels go and come back with the program.
         if (lParam == SW_PARENTCLOSING)
             ShowOwnedPopups(window_, FALSE);
@@ -393,48 +403,27 @@ void TSonveraMain::OnCommand(UINT id, UINT code, HWND control)
     PerformMenuClick(id);
 }
 
-void TSonveraMain::OnNotify(NMHDR& header)
+LRESULT TSonveraMain::OnNotify(NMHDR& header)
 {
+    if (header.code == EN_MSGFILTER)
+        return OnTextAreaInput(reinterpret_cast<const MSGFILTER&>(header));
     if (header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) {
         const std::size_t index = ToolBarIndex(static_cast<UINT>(header.idFrom));
         if (index >= std::size(ToolBarButtons))
-            return;
+            return 0;
         if (header.code == TTN_GETDISPINFOA)
             reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = toolBarHints_[index].data();
         else
             reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = toolBarWideHints_[index].data();
     }
+    return 0;
 }
 
 void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
-    RECT bounds = item.rcItem;
-    FillRect(item.hDC, &bounds, GetSysColorBrush(COLOR_BTNFACE));
-    if (item.CtlID == ID_Bevel1) {
-        RECT line = bounds;
-        line.left = (bounds.left + bounds.right) / 2 - 1;
-        line.right = line.left + 2;
-        DrawEdge(item.hDC, &line, EDGE_ETCHED, BF_LEFT);
-        return;
-    }
     const std::size_t index = PlayerButtonIndex(item.CtlID);
-    if (index >= WinampButtonCount)
-        return;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    if (pressed)
-        DrawEdge(item.hDC, &bounds, BDR_SUNKENOUTER, BF_RECT);
-    HBITMAP glyph = static_cast<HBITMAP>(playerGlyphs_[index].get());
-    if (!glyph)
-        return;
-    BITMAP size = {};
-    GetObjectA(glyph, sizeof size, &size);
-    const int x = bounds.left + (bounds.right - bounds.left - size.bmWidth) / 2 + (pressed ? 1 : 0);
-    const int y = bounds.top + (bounds.bottom - bounds.top - size.bmHeight) / 2 + (pressed ? 1 : 0);
-    const UniqueMemoryDeviceContext source(CreateCompatibleDC(item.hDC));
-    const SelectedObject glyphIn(source.get(), glyph);
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(disabled ? 80 : 255), AC_SRC_ALPHA};
-    GdiAlphaBlend(item.hDC, x, y, size.bmWidth, size.bmHeight, source.get(), 0, 0, size.bmWidth, size.bmHeight, blend);
+    DrawPanelItem(item, item.CtlID == ID_Bevel1,
+                  index < WinampButtonCount ? static_cast<HBITMAP>(playerGlyphs_[index].get()) : nullptr);
 }
 
 void TSonveraMain::SetTimer1Running(bool running)
@@ -571,6 +560,7 @@ void TSonveraMain::CreateMemo()
     // Only an empty control takes a new mode; UTF-8 and UTF-16 texts need Unicode.
     SendMessageA(textArea_.Window(), EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
     SendMessageA(textArea_.Window(), EM_EXLIMITTEXT, 0, Memo2TextLimit);
+    SendMessageA(textArea_.Window(), EM_SETEVENTMASK, 0, ENM_KEYEVENTS | ENM_MOUSEEVENTS);
     SendMessageA(textArea_.Window(), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
 }
 

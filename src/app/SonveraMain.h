@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <functional>
 #include <memory>
@@ -110,6 +111,15 @@ public:
 
     virtual void Timer1Timer(HWND sender);
 
+    // A timed text's commands; in SonveraMainSync.cpp.
+    void MenuSyncEarlierClick(HWND sender);
+    void MenuSyncLaterClick(HWND sender);
+    void MenuSyncFollowClick(HWND sender);
+    void MenuSyncTagsClick(HWND sender);
+    void MenuSyncTimingClick(HWND sender);
+    void MenuSyncMarkClick(HWND sender);
+    void SetFollowPeriod(unsigned periodMs) override;
+
     HMENU Menu1() const { return menuBar_; }
     HWND ToolBar1() const { return toolBar_; }
     HWND WinampCtrlPanel() const { return playerPanel_; }
@@ -188,7 +198,9 @@ private:
     HWND ErrorReportOwner() const { return window_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(UINT id, UINT code, HWND control);
-    void OnNotify(NMHDR& header);
+    LRESULT OnNotify(NMHDR& header);
+    // True when the text area is to ignore the message.
+    bool OnTextAreaInput(const MSGFILTER& filter);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDestroy();
 

@@ -228,6 +228,7 @@ void TSonveraMain::SetLabelColours(TableColour text, TableColour panel)
 {
     labelInk_ = ColourOf(text);
     labelPanelColour_ = ColourOf(panel);
+    textArea_.SetLookColours(labelInk_, labelPanelColour_);
     labelPanelBrush_ = UniqueGdiObject(CreateSolidBrush(labelPanelColour_));
     InvalidateRect(labelPanel_, nullptr, TRUE);
     InvalidateRect(label_, nullptr, TRUE);

@@ -409,3 +409,30 @@ HBITMAP CreatePlayerGlyphBitmap(PlayerGlyph glyph, COLORREF background)
     DrawPlayerGlyph(canvas, glyph);
     return canvas.Finish(background);
 }
+
+void DrawPanelItem(const DRAWITEMSTRUCT& item, bool bevel, HBITMAP glyph)
+{
+    RECT bounds = item.rcItem;
+    FillRect(item.hDC, &bounds, GetSysColorBrush(COLOR_BTNFACE));
+    if (bevel) {
+        RECT line = bounds;
+        line.left = (bounds.left + bounds.right) / 2 - 1;
+        line.right = line.left + 2;
+        DrawEdge(item.hDC, &line, EDGE_ETCHED, BF_LEFT);
+        return;
+    }
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    if (pressed)
+        DrawEdge(item.hDC, &bounds, BDR_SUNKENOUTER, BF_RECT);
+    if (!glyph)
+        return;
+    BITMAP size = {};
+    GetObjectA(glyph, sizeof size, &size);
+    const int x = bounds.left + (bounds.right - bounds.left - size.bmWidth) / 2 + (pressed ? 1 : 0);
+    const int y = bounds.top + (bounds.bottom - bounds.top - size.bmHeight) / 2 + (pressed ? 1 : 0);
+    const UniqueMemoryDeviceContext source(CreateCompatibleDC(item.hDC));
+    const SelectedObject glyphIn(source.get(), glyph);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(disabled ? 80 : 255), AC_SRC_ALPHA};
+    GdiAlphaBlend(item.hDC, x, y, size.bmWidth, size.bmHeight, source.get(), 0, 0, size.bmWidth, size.bmHeight, blend);
+}

@@ -19,3 +19,7 @@ inline constexpr SIZE PlayerGlyphSize{11, 7};
 // BS_BITMAP buttons). nullptr when GDI is out of resources.
 HBITMAP CreateToolbarIconBitmap(ToolbarIcon icon, COLORREF background = CLR_INVALID);
 HBITMAP CreatePlayerGlyphBitmap(PlayerGlyph glyph, COLORREF background = CLR_INVALID);
+
+// Draws an owner-drawn item of the player panel: the divider (`bevel`), or a
+// button with `glyph` in its middle, pressed in and faded as its state says.
+void DrawPanelItem(const DRAWITEMSTRUCT& item, bool bevel, HBITMAP glyph);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,22 @@ public:
 
     // A font like the text's, to measure its lines with.
     virtual UniqueFont TextFont() const = 0;
+
+    // A text followed as its song plays, where lines look different: the
+    // area holds rich text while `enabled`, plain text otherwise. Either way
+    // it is emptied. Positions below count characters of `Text()`.
+    virtual void EnableLooks(bool enabled) = 0;
+    enum class Look { Plain, Sung, Current, CurrentWord };
+    // Gives the characters [start, end) a look, leaving the caret, the
+    // selection, the view and the modified flag as they were.
+    virtual void SetLook(std::size_t start, std::size_t end, Look look) = 0;
+    // The first character in view; scrolls so that the line of `at` is in
+    // view, a few lines below the top.
+    virtual std::size_t FirstVisibleCharacter() const = 0;
+    virtual void ScrollToCharacter(std::size_t at) = 0;
+    // The character nearest a point of the area, in its client coordinates.
+    virtual std::size_t CharacterAt(POINT point) const = 0;
+    virtual void SetReadOnly(bool readOnly) = 0;
 
 protected:
     ~TextArea() = default;

@@ -67,8 +67,12 @@ bool WriteCurrentText(SongTextView& view)
     SongSession& session = view.Session();
     if (session.CurrentTextFile.empty())
         session.CurrentTextFormat = {};
-    const SavePlan plan =
-        PlanSave(WithCrLfLineBreaks(view.Text().Text()), session.CurrentTextFormat, view.Text().Modified());
+    // A followed text's tags are hidden on screen: it is saved as it was
+    // read, with its lines' own breaks and its timing's offset now.
+    const bool followed = session.Synced && !session.SyncedTagsShown;
+    const std::u16string text = followed ? WrittenText(*session.Synced, session.SyncedOffsetMs)
+                                         : WithCrLfLineBreaks(view.Text().Text());
+    const SavePlan plan = PlanSave(text, session.CurrentTextFormat, view.Text().Modified());
     if (plan.action == SaveAction::Refuse) {
         ShowBox(view, IDS_CharactersWouldBeLost, IDS_CannotSaveCaption);
         return false;
@@ -96,6 +100,8 @@ bool WriteCurrentText(SongTextView& view)
         return false;
     }
     session.CurrentTextFormat = {plan.format, true};
+    if (followed)
+        session.Synced = ParseSyncedText(text);
     ShowSaved(view);
     return true;
 }

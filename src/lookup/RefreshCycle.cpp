@@ -13,6 +13,7 @@
 #include "lookup/TextSearch.h"
 #include "player/PlayerLink.h"
 #include "settings/SettingsSource.h"
+#include "sync/TimedTextFile.h"
 #include "win/AnsiCase.h"
 #include "win/FileText.h"
 #include "win/CodePage.h"
@@ -26,6 +27,24 @@ namespace {
 enum MissKind { PlayerNotRunning = 0, PlayerNotPlaying = 1, NoTextForSong = 2 };
 
 } // namespace
+
+RefreshCycle::RefreshCycle(RefreshView& view) : view_(view), follower_(session_, view.Text()) {}
+
+void RefreshCycle::FollowTimer()
+{
+    const unsigned period = IsWindowVisible(view_.Window()) ? follower_.Follow(FindPlayerWindow(view_.Settings())) : 0;
+    if (period != followPeriod_)
+        view_.SetFollowPeriod(followPeriod_ = period);
+}
+
+void RefreshCycle::RestartFollowing()
+{
+    const unsigned period = follower_.PeriodNow(FindPlayerWindow(view_.Settings()));
+    if (period != followPeriod_)
+        view_.SetFollowPeriod(followPeriod_ = period);
+    if (period)
+        FollowTimer();
+}
 
 void RefreshCycle::MenuRefreshClick()
 {
@@ -87,6 +106,8 @@ void RefreshCycle::Refresh()
         }
     }
 
+    follower_.Forget();
+    RestartFollowing();
     session_.CurrentTextFile.clear();
     session_.Song = {};
     view_.SetAnTCaption({});
@@ -145,6 +166,11 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
 {
     const SettingsSource& settings = view_.Settings();
     session_.CurrentTextFile = session_.Candidates[index];
+    // A time-tagged twin of the text is taken first. (A missing file's
+    // attributes have the folder bit set too.)
+    if (const std::wstring timed = TimedTextFileOf(session_.CurrentTextFile);
+        !timed.empty() && (GetFileAttributesW(timed.c_str()) & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        session_.CurrentTextFile = timed;
     session_.CurrentTextFormat = {};
     session_.NoSong = false;
     view_.EnableSaveCommands(!settings.OpenByShell());
@@ -159,6 +185,8 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
             return false;
         }
         session_.CurrentTextFormat = ShowFileText(view_.Text(), *text);
+        follower_.Take(DecodeText(*text).text);
+        RestartFollowing();
     }
     view_.SetStatusHint(session_.CurrentTextFile);
     view_.SetStatusText(StatusTextOf(session_.CurrentTextFile, settings.TextsPath()));

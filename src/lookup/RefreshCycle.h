@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/SongSession.h"
+#include "sync/SyncFollower.h"
 
 #include <cstddef>
 #include <string>
@@ -18,7 +19,7 @@ class RefreshView;
 // the one that created it.
 class RefreshCycle {
 public:
-    explicit RefreshCycle(RefreshView& view) : view_(view) {}
+    explicit RefreshCycle(RefreshView& view);
     RefreshCycle(const RefreshCycle&) = delete;
     RefreshCycle& operator=(const RefreshCycle&) = delete;
 
@@ -27,9 +28,14 @@ public:
     void Timer1Timer();
     // Shows the best of the files the last search found and not yet shown.
     void MenuNextClick();
+    // The look at the player that follows a timed text; and after the
+    // window was hidden, or a command of the timed text, the look set going again.
+    void FollowTimer();
+    void RestartFollowing();
 
     // The song it is on.
     SongSession& Session() { return session_; }
+    SyncFollower& Follower() { return follower_; }
     const std::wstring& LastPlayerTitle() const { return session_.LastPlayerTitle; }
     // How many refreshes have run, for seeing that a change was taken once.
     std::size_t RefreshCount() const { return refreshCount_; }
@@ -44,6 +50,8 @@ private:
 
     RefreshView& view_;
     SongSession session_;
+    SyncFollower follower_;
+    unsigned followPeriod_ = 0;
     bool refreshing_ = false;
     bool pending_ = false;
     bool creatingFile_ = false;

@@ -14,4 +14,7 @@ public:
     virtual void EnableSaveCommands(bool enabled) = 0;
     // Timer1, at the `RefreshInterval` of the moment.
     virtual void SetTimer1Running(bool running) = 0;
+    // The look at the player that follows a timed text, every `periodMs`;
+    // 0 stops it.
+    virtual void SetFollowPeriod(unsigned periodMs) = 0;
 };

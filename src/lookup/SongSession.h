@@ -4,7 +4,9 @@
 #include "editing/TextEncoding.h"
 #include "lookup/Ranking.h"
 #include "player/NowPlaying.h"
+#include "sync/SyncedText.h"
 
+#include <optional>
 #include <string>
 
 // What the program knows of the song it is on: what the player said, the
@@ -25,6 +27,12 @@ struct SongSession {
     CandidateList Candidates;
     // The editor started last; zero when none.
     EditorProcessRecord EditorProcess;
+    // A timed text on screen: what it was read as, the offset of its timing
+    // now (saved as its "[offset:]"), and whether its tags are shown, for
+    // editing, rather than hidden while it is followed.
+    std::optional<SyncedText> Synced;
+    int SyncedOffsetMs = 0;
+    bool SyncedTagsShown = false;
     // Whether the last refresh found the player not running or not playing:
     // the text on screen then belongs to no song, and is not saved for one.
     bool NoSong = false;

@@ -1,0 +1,110 @@
+// The looks of a followed text's lines: the rich edit in rich text mode,
+// formatted range by range without the user seeing the selection move.
+#include "app/RichTextArea.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+
+namespace {
+
+// The sung lines' ink: between the text's and the paper's.
+constexpr COLORREF SungInk = RGB(128, 128, 128);
+// Lines kept above the current one when it is scrolled into view.
+constexpr int LinesAbove = 2;
+
+// What a range change must leave as it was: the selection, the view, the
+// modified flag, the change notifications; painting waits for the end.
+class UnseenChange {
+public:
+    explicit UnseenChange(HWND memo)
+        : memo_(memo), visible_((GetWindowLongPtrW(memo, GWL_STYLE) & WS_VISIBLE) != 0),
+          modified_(SendMessageW(memo, EM_GETMODIFY, 0, 0) != 0),
+          eventMask_(static_cast<DWORD>(SendMessageW(memo, EM_SETEVENTMASK, 0, 0)))
+    {
+        SendMessageW(memo_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        SendMessageW(memo_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
+        if (visible_)
+            SendMessageW(memo_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~UnseenChange()
+    {
+        SendMessageW(memo_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
+        SendMessageW(memo_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
+        SendMessageW(memo_, EM_SETMODIFY, modified_ ? TRUE : FALSE, 0);
+        SendMessageW(memo_, EM_SETEVENTMASK, 0, static_cast<LPARAM>(eventMask_));
+        if (visible_) {
+            SendMessageW(memo_, WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(memo_, nullptr, FALSE);
+        }
+    }
+    UnseenChange(const UnseenChange&) = delete;
+    UnseenChange& operator=(const UnseenChange&) = delete;
+
+private:
+    HWND memo_;
+    bool visible_;
+    bool modified_;
+    DWORD eventMask_;
+    CHARRANGE selection_{};
+    POINT scroll_{};
+};
+
+} // namespace
+
+void RichTextArea::EnableLooks(bool enabled)
+{
+    // Only an empty control takes a new mode.
+    SetWindowTextW(control_, L"");
+    SendMessageW(control_, EM_SETTEXTMODE,
+                 (enabled ? TM_RICHTEXT : TM_PLAINTEXT) | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+}
+
+void RichTextArea::SetLook(std::size_t start, std::size_t end, Look look)
+{
+    if (end <= start)
+        return;
+    const UnseenChange unseen(control_);
+    const CHARRANGE range{static_cast<LONG>(start), static_cast<LONG>(end)};
+    SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_BOLD | CFM_UNDERLINE | CFM_COLOR | CFM_BACKCOLOR;
+    const bool current = look == Look::Current || look == Look::CurrentWord;
+    format.dwEffects = (current ? CFE_BOLD : 0) | (look == Look::CurrentWord ? CFE_UNDERLINE : 0) |
+                       (look == Look::Plain ? CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR : 0) |
+                       (look == Look::Sung ? CFE_AUTOBACKCOLOR : 0);
+    format.crTextColor = current ? currentInk_ : SungInk;
+    format.crBackColor = currentPaper_;
+    SendMessageW(control_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+std::size_t RichTextArea::FirstVisibleCharacter() const
+{
+    return CharacterAt({1, 1});
+}
+
+void RichTextArea::ScrollToCharacter(std::size_t at)
+{
+    const LRESULT first = SendMessageW(control_, EM_GETFIRSTVISIBLELINE, 0, 0);
+    const LRESULT line = SendMessageW(control_, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(at));
+    SendMessageW(control_, EM_LINESCROLL, 0, static_cast<LPARAM>(std::max<LRESULT>(line - LinesAbove, 0) - first));
+}
+
+std::size_t RichTextArea::CharacterAt(POINT point) const
+{
+    POINTL where{point.x, point.y};
+    const LRESULT at = SendMessageW(control_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&where));
+    return at > 0 ? static_cast<std::size_t>(at) : 0;
+}
+
+void RichTextArea::SetReadOnly(bool readOnly)
+{
+    SendMessageW(control_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void RichTextArea::SetLookColours(COLORREF ink, COLORREF paper)
+{
+    currentInk_ = ink;
+    currentPaper_ = paper;
+}

@@ -1,0 +1,291 @@
+#include "sync/SyncFollower.h"
+
+#include "editing/TextArea.h"
+#include "editing/TextLines.h"
+#include "lookup/SongSession.h"
+#include "player/PlayerPosition.h"
+#include "sync/SyncIds.h"
+#include "win/ResourceString.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr unsigned FollowPeriodMs = 100;
+constexpr unsigned WaitPeriodMs = 1000;
+// Line changes the following leaves the view alone after a scroll by hand.
+constexpr int LineChangesPausedByScrolling = 2;
+
+using Look = TextArea::Look;
+
+// "+0,2", "-1,4", "0": tenths of a second with a decimal comma.
+std::wstring SecondsOf(int ms)
+{
+    const int tenths = std::abs(ms) / 100;
+    std::wstring text = ms > 0 ? L"+" : ms < 0 ? L"-" : L"";
+    text += std::to_wstring(tenths / 10);
+    if (tenths % 10)
+        text += L"," + std::to_wstring(tenths % 10);
+    return text;
+}
+
+} // namespace
+
+bool SyncFollower::Take(std::u16string_view text)
+{
+    timing_ = false;
+    std::optional<SyncedText> synced = ParseSyncedText(text);
+    if (!synced) {
+        Forget();
+        return false;
+    }
+    session_.SyncedOffsetMs = synced->offsetMs;
+    session_.Synced = std::move(synced);
+    session_.SyncedTagsShown = false;
+    ShowFollowed();
+    area_.SetModified(false);
+    return true;
+}
+
+void SyncFollower::Forget()
+{
+    if (Followed() || timing_)
+        area_.EnableLooks(false);
+    area_.SetReadOnly(false);
+    session_.Synced.reset();
+    session_.SyncedTagsShown = false;
+    timing_ = false;
+    current_.reset();
+    word_.reset();
+}
+
+bool SyncFollower::TagsShown() const
+{
+    return session_.SyncedTagsShown;
+}
+
+bool SyncFollower::Followed() const
+{
+    return session_.Synced && !session_.SyncedTagsShown;
+}
+
+void SyncFollower::ShowFollowed()
+{
+    shown_ = ShownTextOf(*session_.Synced);
+    cues_ = CuesOf(*session_.Synced);
+    starts_.assign(1, 0);
+    for (std::size_t at = 0; at < shown_.text.size(); ++at)
+        if (shown_.text[at] == u'\r')
+            starts_.push_back(at + 1);
+    current_.reset();
+    word_.reset();
+    pausedFor_ = 0;
+    const bool modified = area_.Modified();
+    area_.EnableLooks(true);
+    area_.SetUnicodeText(shown_.text);
+    area_.SetModified(modified);
+    area_.SetReadOnly(true);
+    viewTop_ = area_.FirstVisibleCharacter();
+}
+
+unsigned SyncFollower::PeriodNow(HWND player) const
+{
+    if (!Followed() || !player || !IsWindow(player))
+        return 0;
+    return PlaybackOf(player) == PlayerPlayback::Playing ? FollowPeriodMs : WaitPeriodMs;
+}
+
+unsigned SyncFollower::Follow(HWND player)
+{
+    if (!Followed() || !player)
+        return 0;
+    if (PlaybackOf(player) != PlayerPlayback::Playing)
+        return WaitPeriodMs;
+    const std::optional<int> position = PositionMsOf(player);
+    if (!position)
+        return WaitPeriodMs;
+    positionMs_ = *position;
+    ShowLine(LineAt(cues_, positionMs_, session_.SyncedOffsetMs), positionMs_, false);
+    return FollowPeriodMs;
+}
+
+std::size_t SyncFollower::ShownIndexOf(std::size_t line) const
+{
+    const auto found = std::lower_bound(shown_.lineOf.begin(), shown_.lineOf.end(), line);
+    return static_cast<std::size_t>(found - shown_.lineOf.begin());
+}
+
+std::size_t SyncFollower::LineStart(std::size_t shownIndex) const
+{
+    return shownIndex < starts_.size() ? starts_[shownIndex] : shown_.text.size();
+}
+
+std::size_t SyncFollower::LineEnd(std::size_t shownIndex) const
+{
+    return shownIndex + 1 < starts_.size() ? starts_[shownIndex + 1] - 1 : shown_.text.size();
+}
+
+void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, bool force)
+{
+    const std::optional<std::size_t> shown =
+        line ? std::optional<std::size_t>(ShownIndexOf(*line)) : std::nullopt;
+    std::optional<std::size_t> word;
+    if (line)
+        word = WordAt(session_.Synced->lines[*line], positionMs, session_.SyncedOffsetMs);
+    if (shown == current_ && word == word_ && !force)
+        return;
+
+    const bool lineChanged = shown != current_;
+    // Only what changed: the lines between the old and the new current one.
+    const std::size_t oldLine = current_.value_or(0);
+    const std::size_t newLine = shown.value_or(0);
+    if (current_ && (!shown || newLine < oldLine))
+        area_.SetLook(shown ? LineEnd(newLine) : 0, LineEnd(oldLine), Look::Plain);
+    else if (current_ && newLine > oldLine)
+        area_.SetLook(LineStart(oldLine), LineStart(newLine), Look::Sung);
+    if (shown) {
+        area_.SetLook(LineStart(newLine), LineEnd(newLine), Look::Current);
+        if (word) {
+            const auto& words = session_.Synced->lines[*line].words;
+            const std::size_t from = LineStart(newLine) + words[*word].at;
+            const std::size_t to =
+                *word + 1 < words.size() ? LineStart(newLine) + words[*word + 1].at : LineEnd(newLine);
+            area_.SetLook(from, to, Look::CurrentWord);
+        }
+    }
+    current_ = shown;
+    word_ = word;
+    if (!lineChanged || !shown)
+        return;
+
+    // A view the user moved is left alone until the line has changed twice.
+    if (area_.FirstVisibleCharacter() != viewTop_)
+        pausedFor_ = LineChangesPausedByScrolling;
+    if (pausedFor_ > 0) {
+        --pausedFor_;
+    } else {
+        area_.ScrollToCharacter(LineStart(newLine));
+    }
+    viewTop_ = area_.FirstVisibleCharacter();
+}
+
+std::wstring SyncFollower::Nudge(int ms)
+{
+    if (!session_.Synced)
+        return {};
+    session_.SyncedOffsetMs += ms;
+    area_.SetModified(true);
+    if (Followed())
+        ShowLine(LineAt(cues_, positionMs_, session_.SyncedOffsetMs), positionMs_, false);
+    std::wstring report = LoadUnicodeResourceString(IDS_SyncOffset);
+    const std::size_t slot = report.find(L"%s");
+    if (slot != std::wstring::npos)
+        report.replace(slot, 2, SecondsOf(session_.SyncedOffsetMs));
+    return report;
+}
+
+void SyncFollower::JumpToLineAt(std::size_t character, HWND player)
+{
+    if (!Followed() || !player)
+        return;
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), character);
+    const auto shownIndex = static_cast<std::size_t>(after - starts_.begin()) - 1;
+    if (shownIndex >= shown_.lineOf.size())
+        return;
+    if (const std::optional<int> target =
+            JumpTargetOf(*session_.Synced, shown_.lineOf[shownIndex], session_.SyncedOffsetMs))
+        JumpToPosition(player, *target);
+}
+
+void SyncFollower::Resume()
+{
+    pausedFor_ = 0;
+    if (Followed() && current_) {
+        area_.ScrollToCharacter(LineStart(*current_));
+        viewTop_ = area_.FirstVisibleCharacter();
+    }
+}
+
+void SyncFollower::ShowTags(bool shown)
+{
+    if (!session_.Synced || shown == session_.SyncedTagsShown)
+        return;
+    const bool modified = area_.Modified();
+    if (shown) {
+        const std::u16string text = WrittenText(*session_.Synced, session_.SyncedOffsetMs);
+        area_.EnableLooks(false);
+        area_.SetUnicodeText(text);
+        area_.SetReadOnly(false);
+        area_.SetModified(modified);
+        session_.SyncedTagsShown = true;
+        return;
+    }
+    // The text as edited is followed again when it is still a timed one.
+    std::optional<SyncedText> edited = ParseSyncedText(WithCrLfLineBreaks(area_.Text()));
+    if (!edited)
+        return;
+    session_.SyncedOffsetMs = edited->offsetMs;
+    session_.Synced = std::move(edited);
+    session_.SyncedTagsShown = false;
+    ShowFollowed();
+    area_.SetModified(modified);
+    ShowLine(LineAt(cues_, positionMs_, session_.SyncedOffsetMs), positionMs_, true);
+}
+
+void SyncFollower::StartTiming()
+{
+    if (session_.Synced)
+        return;
+    timing_ = true;
+    nextUntimed_ = 0;
+    const bool modified = area_.Modified();
+    const std::u16string text = area_.Text();
+    ShowTimingText(text, MarkNextLine(text, 0, 0) ? std::optional<std::size_t>(MarkNextLine(text, 0, 0)->line)
+                                                   : std::nullopt);
+    area_.SetModified(modified);
+}
+
+void SyncFollower::StopTiming()
+{
+    if (!timing_)
+        return;
+    timing_ = false;
+    const std::u16string text = area_.Text();
+    area_.EnableLooks(false);
+    area_.SetUnicodeText(text);
+    area_.SetModified(true);
+}
+
+bool SyncFollower::MarkLine(HWND player, int reactionMs)
+{
+    if (!timing_ || !player)
+        return false;
+    const std::optional<int> position = PositionMsOf(player);
+    if (!position)
+        return false;
+    const std::optional<MarkedLine> marked =
+        MarkNextLine(area_.Text(), nextUntimed_, std::max(0, *position - reactionMs));
+    if (!marked)
+        return false;
+    nextUntimed_ = marked->line + 1;
+    const std::optional<MarkedLine> next = MarkNextLine(marked->text, nextUntimed_, 0);
+    ShowTimingText(marked->text, next ? std::optional<std::size_t>(next->line) : std::nullopt);
+    area_.SetModified(true);
+    return true;
+}
+
+void SyncFollower::ShowTimingText(const std::u16string& text, std::optional<std::size_t> next)
+{
+    area_.EnableLooks(true);
+    area_.SetUnicodeText(text);
+    if (!next)
+        return;
+    std::size_t start = 0;
+    for (std::size_t line = 0; line < *next && start < text.size(); ++start)
+        if (text[start] == u'\r')
+            ++line;
+    const std::size_t end = std::min(text.find(u'\r', start), text.size());
+    area_.SetLook(start, end, Look::Current);
+    area_.ScrollToCharacter(start);
+}
