@@ -89,16 +89,25 @@ void SyncFollower::ShowFollowed()
     viewTop_ = area_.FirstVisibleCharacter();
 }
 
-unsigned SyncFollower::PeriodNow(HWND player) const
+bool SyncFollower::Speaks(HWND player)
 {
-    if (!Followed() || !player || !IsWindow(player))
+    if (player != askedPlayer_) {
+        askedPlayer_ = player;
+        speaks_ = player && SpeaksPositionMessages(player);
+    }
+    return speaks_;
+}
+
+unsigned SyncFollower::PeriodNow(HWND player)
+{
+    if (!Followed() || !player || !IsWindow(player) || !Speaks(player))
         return 0;
     return PlaybackOf(player) == PlayerPlayback::Playing ? FollowPeriodMs : WaitPeriodMs;
 }
 
 unsigned SyncFollower::Follow(HWND player)
 {
-    if (!Followed() || !player)
+    if (!Followed() || !player || !Speaks(player))
         return 0;
     if (PlaybackOf(player) != PlayerPlayback::Playing)
         return WaitPeriodMs;

@@ -35,7 +35,7 @@ public:
     // The period the look at the player should come again after, in ms: often
     // while the player plays a followed text, seldom while it is paused or
     // stopped (only its state is asked then), 0 when there is nothing to follow.
-    unsigned PeriodNow(HWND player) const;
+    unsigned PeriodNow(HWND player);
     // One look at the player; returns the period for the next.
     unsigned Follow(HWND player);
 
@@ -62,6 +62,8 @@ public:
     bool MarkLine(HWND player, int reactionMs);
 
 private:
+    // Whether the player answers where its song is; asked once a player window.
+    bool Speaks(HWND player);
     void ShowFollowed();
     void ShowLine(std::optional<std::size_t> line, int positionMs, bool force);
     std::size_t ShownIndexOf(std::size_t line) const;
@@ -81,6 +83,8 @@ private:
     // Scrolling by hand pauses the keeping in view for this many line changes.
     int pausedFor_ = 0;
     std::size_t viewTop_ = 0;
+    HWND askedPlayer_ = nullptr;
+    bool speaks_ = false;
     bool timing_ = false;
     std::size_t nextUntimed_ = 0;
 };

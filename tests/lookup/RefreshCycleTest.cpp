@@ -3,6 +3,7 @@
 #include "editing/TextArea.h"
 #include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
+#include "player/PlayerPosition.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
@@ -197,6 +198,63 @@ TEST_F(RefreshCycleTest, ANameCodePage1251LacksIsFoundAndShownWhole)
     EXPECT_EQ(main->StatusHint(), texts.Path() + L"Björk\\Jóga (Æß).txt");
     Tick();
     EXPECT_EQ(main->Refresh().RefreshCount(), 1u) << "the same song, read the same way";
+}
+
+TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagTheUserLeft)
+{
+    const std::string timed = "[ti:Song]\n[00:01.00]One\n[00:02.00]Two <00:02.50>words\n\n[00:03.00]Three\n";
+    texts.MakeFile(L"Artist\\Song.txt", "the plain words");
+    texts.MakeFile(L"Artist\\Song.lrc", timed);
+    WinampPlayClick(settings);
+    Plays(L"1. Artist - Song - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    EXPECT_EQ(main->Text().Text(), u"One\rTwo words\r\rThree");
+    EXPECT_EQ(main->StatusText(), L"\\Artist\\Song.lrc");
+
+    static const UINT setPosition = RegisterWindowMessageA("SimPlayer.SetPosition");
+    const auto at = [&](int ms) {
+        SendMessageA(player->MainWindow(), setPosition, static_cast<WPARAM>(ms), 0);
+        main->Refresh().FollowTimer();
+    };
+    // Which characters stand out: bold the line, underlined its word.
+    const auto looks = [&] {
+        std::string seen;
+        const std::u16string text = main->Text().Text();
+        for (LONG index = 0; index < static_cast<LONG>(text.size()); ++index) {
+            CHARRANGE one{index, index + 1};
+            SendMessageA(main->Memo2(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
+            CHARFORMAT2A format{};
+            format.cbSize = sizeof format;
+            SendMessageA(main->Memo2(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+            seen += text[static_cast<std::size_t>(index)] == u'\r' ? '|'
+                    : format.dwEffects & CFE_UNDERLINE              ? 'u'
+                    : format.dwEffects & CFE_BOLD                   ? 'b'
+                                                                    : '.';
+        }
+        return seen;
+    };
+    at(500);
+    EXPECT_EQ(looks(), "...|.........||.....");
+    at(2100);
+    EXPECT_EQ(looks(), "...|bbbbbbbbb||.....") << "the line before its first word";
+    at(2600);
+    EXPECT_EQ(looks(), "...|bbbbuuuuu||.....");
+
+    main->PerformMenuClick(ID_MenuSyncLater);
+    EXPECT_EQ(main->StatusText(), L"Время строк сдвинуто: -0,2 с");
+    EXPECT_EQ(looks(), "...|bbbbbbbbb||.....") << "shown at once";
+    POINTL three{};
+    SendMessageA(main->Memo2(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&three), 16);
+    SendMessageA(main->Memo2(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(three.x + 2, three.y + 2));
+    EXPECT_EQ(PositionMsOf(player->MainWindow()), 3200);
+
+    main->PerformMenuClick(ID_MenuSaveText);
+    EXPECT_EQ(texts.Read(L"Artist\\Song.lrc"), "[offset:-200]\n" + timed);
+    EXPECT_EQ(texts.Read(L"Artist\\Song.txt"), "the plain words");
+    // Typing shows the tags first, so that it edits the text as it is saved.
+    SendMessageA(main->Memo2(), WM_CHAR, 'x', 0);
+    EXPECT_EQ(main->Text().Text().substr(0, 24), u"x[offset:-200]\r[ti:Song]");
+    EXPECT_TRUE(main->Text().Modified());
 }
 
 TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIsNotRetried)

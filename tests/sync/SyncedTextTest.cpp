@@ -1,4 +1,5 @@
 #include "sync/SyncedText.h"
+#include "sync/TimedTextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -104,4 +105,12 @@ TEST(MarkNextLine, TimesTheNextLineStillWithoutATag)
         EXPECT_EQ(marked ? marked->text : u"", c.marked);
         EXPECT_EQ(marked ? marked->line : 0, c.line);
     }
+}
+
+TEST(TimedTextFile, IsTheTextsTwinWithItsOwnExtension)
+{
+    EXPECT_EQ(TimedTextFileOf(L"C:\\Texts\\Björk\\Jóga.txt"), L"C:\\Texts\\Björk\\Jóga.lrc");
+    EXPECT_EQ(TimedTextFileOf(L"C:\\Texts\\A\\Song.TXT"), L"C:\\Texts\\A\\Song.lrc");
+    EXPECT_EQ(TimedTextFileOf(L"C:\\Texts\\A\\Song.lrc"), L"");
+    EXPECT_EQ(TimedTextFileOf(L"txt"), L"");
 }
