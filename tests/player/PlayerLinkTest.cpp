@@ -1,5 +1,6 @@
 #include "player/NowPlaying.h"
 #include "player/PlayerLink.h"
+#include "player/PlayerPosition.h"
 #include "settings/Settings.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
@@ -290,4 +291,30 @@ TEST_F(PlayerLinkTest, ThePlayerObeysTheKeysAndNamesTheSongTheWayTheProgramReads
         EXPECT_EQ(song.SongArtist, L"Kestrow Lane");
         EXPECT_EQ(song.SongTitle, L"Paper Lanterns");
     }
+}
+
+TEST_F(PlayerLinkTest, ThePlayerTellsWhereTheSongIsAndAHungOneTellsNothingInTime)
+{
+    SimPlayerProcess player(scratch, {"--no-clock", "--play", "--no-playlist-editor"});
+    const HWND main = player.MainWindow();
+    const UINT setPosition = RegisterWindowMessageA("SimPlayer.SetPosition");
+    using enum PlayerPlayback;
+    const std::tuple<void (*)(const SettingsSource&), int, bool, PlayerPlayback, std::optional<int>> steps[] = {
+        {WinampPlayClick, 61234, false, Playing, 61234}, {WinampPauseClick, 42001, true, Paused, 42001},
+        {WinampPlayClick, 7, true, Playing, 7}, {WinampStopClick, 9000, false, Stopped, std::nullopt}};
+    for (const auto& [key, ms, jump, playback, position] : steps) {
+        key(Settings{});
+        player.NewMessages();
+        EXPECT_TRUE(jump ? JumpToPosition(main, ms) : SendMessageA(main, setPosition, ms, 0) == 0);
+        EXPECT_EQ(std::tuple(SpeaksPositionMessages(main), PlaybackOf(main), PositionMsOf(main)),
+                  std::tuple(true, playback, position));
+    }
+    for (const char* option : {"--studio", "--no-position"})
+        EXPECT_FALSE(SpeaksPositionMessages(SimPlayerProcess(scratch, {option, "--no-playlist-editor"}).MainWindow()));
+    const UniqueKernelHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(main, nullptr)));
+    SuspendThread(thread.get());
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(std::tuple(SpeaksPositionMessages(main), PlaybackOf(main), PositionMsOf(main), JumpToPosition(main, 0)),
+              std::tuple(false, Unknown, std::optional<int>(), false));
+    EXPECT_LT(GetTickCount() - start, 2000u);
 }

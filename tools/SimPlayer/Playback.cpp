@@ -73,21 +73,29 @@ void Playback::Stop()
     position_ = 0;
 }
 
-void Playback::Seek(int seconds)
+void Playback::Seek(int ms)
 {
     if (state_ != State::Playing && state_ != State::Paused)
         return;
-    position_ = std::clamp(position_ + seconds, 0, songs_[current_].lengthSeconds);
+    position_ = std::clamp(position_ + ms, 0, LengthMs(current_));
 }
 
-void Playback::Tick()
+void Playback::Advance(int ms)
 {
     if (state_ != State::Playing)
         return;
-    if (++position_ < songs_[current_].lengthSeconds)
-        return;
-    current_ = (current_ + 1) % songs_.size();
-    position_ = 0;
+    position_ += ms;
+    // A long gap (the machine asleep) may run through several songs.
+    while (position_ >= LengthMs(current_)) {
+        position_ -= LengthMs(current_);
+        current_ = (current_ + 1) % songs_.size();
+    }
+}
+
+void Playback::JumpTo(int ms)
+{
+    if (state_ == State::Playing || state_ == State::Paused)
+        position_ = std::clamp(ms, 0, LengthMs(current_));
 }
 
 void Playback::Append(Song song)
@@ -125,7 +133,7 @@ std::wstring Playback::Title() const
             title += L" [Stopped]";
         return title;
     }
-    title += L" (" + FormatTime(position_) + L"/" + FormatTime(song.lengthSeconds) + L") ";
+    title += L" (" + FormatTime(position_ / 1000) + L"/" + FormatTime(song.lengthSeconds) + L") ";
     title += state_ == State::Playing ? L"(Playing)" : state_ == State::Paused ? L"(Paused)" : L"(Stopped)";
     return title;
 }

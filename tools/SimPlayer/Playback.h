@@ -26,9 +26,11 @@ public:
     void TogglePause();
     void Stop();
     void Next();
-    void Seek(int seconds);
-    // One second of playing time; runs into the next song at the end of one.
-    void Tick();
+    void Seek(int ms);
+    // `ms` of playing time; runs into the next song at the end of one.
+    void Advance(int ms);
+    // Puts a playing or paused song at `ms`, kept within the song.
+    void JumpTo(int ms);
     void Append(Song song);
     // Every song, those appended later too, lasts `seconds` from now on.
     void SetSongLength(int seconds);
@@ -41,13 +43,16 @@ public:
     void SetFixedTitle(std::wstring title) { fixedTitle_ = std::move(title); }
 
     State CurrentState() const { return state_; }
+    // Milliseconds into the current song.
     int Position() const { return position_; }
+    int CurrentLengthMs() const { return LengthMs(current_); }
     // Index into `Songs()`; meaningless while the playlist is empty.
     std::size_t Current() const { return current_; }
     const std::vector<Song>& Songs() const { return songs_; }
 
 private:
     void SelectSong(std::size_t index);
+    int LengthMs(std::size_t index) const { return songs_[index].lengthSeconds * 1000; }
 
     PlayerGeneration generation_;
     std::vector<Song> songs_;
@@ -55,7 +60,7 @@ private:
     int songLength_ = 0; // 0: each song keeps its own length
     State state_ = State::Idle;
     std::size_t current_ = 0;
-    int position_ = 0;
+    int position_ = 0; // ms
 };
 
 // The title as the player shows it with its taskbar scrolling on, `step`

@@ -2,6 +2,8 @@
 
 #include "Drawing.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cwchar>
 #include <iterator>
 #include <string_view>
@@ -11,7 +13,14 @@ namespace {
 constexpr UINT_PTR ClockTimer = 1;
 constexpr UINT_PTR ScrollTimer = 2;
 constexpr UINT ScrollIntervalMs = 200;
-constexpr int SeekSeconds = 5;
+constexpr int SeekMs = 5000;
+// Longer gaps (the machine asleep) count as this much playing time.
+constexpr DWORD LongestCatchUpMs = 24 * 60 * 60 * 1000;
+
+// The version that the classic player gives, and its answer to a question it
+// does not know.
+constexpr LRESULT ClassicVersion = 0x2091;
+constexpr LRESULT UnknownQuestion = 1;
 
 const wchar_t* StateName(Playback::State state)
 {
@@ -26,9 +35,11 @@ const wchar_t* StateName(Playback::State state)
 
 } // namespace
 
-PlayerWindow::PlayerWindow(PlayerState& state, const char* className, bool clockRuns)
-    : state_(state), className_(className), clockRuns_(clockRuns), font_(CreateDisplayFont()),
-      scrollMessage_(RegisterWindowMessageA(ScrollMessageName))
+PlayerWindow::PlayerWindow(PlayerState& state, const char* className, bool clockRuns, bool speaksPosition)
+    : state_(state), className_(className), clockRuns_(clockRuns), speaksPosition_(speaksPosition),
+      caughtUpAt_(GetTickCount()), font_(CreateDisplayFont()),
+      scrollMessage_(RegisterWindowMessageA(ScrollMessageName)),
+      setPositionMessage_(RegisterWindowMessageA(SetPositionMessageName))
 {
 }
 
@@ -56,6 +67,7 @@ bool PlayerWindow::Create(HINSTANCE instance)
 
 void PlayerWindow::OnKey(WPARAM key)
 {
+    CatchUp();
     Playback& playback = state_.playback;
     switch (key) {
     case 'Z': playback.Previous(); state_.lastCommand = L"Z: previous song"; break;
@@ -63,8 +75,8 @@ void PlayerWindow::OnKey(WPARAM key)
     case 'C': playback.TogglePause(); state_.lastCommand = L"C: pause"; break;
     case 'V': playback.Stop(); state_.lastCommand = L"V: stop"; break;
     case 'B': playback.Next(); state_.lastCommand = L"B: next song"; break;
-    case VK_LEFT: playback.Seek(-SeekSeconds); state_.lastCommand = L"Left: 5 seconds back"; break;
-    case VK_RIGHT: playback.Seek(SeekSeconds); state_.lastCommand = L"Right: 5 seconds forward"; break;
+    case VK_LEFT: playback.Seek(-SeekMs); state_.lastCommand = L"Left: 5 seconds back"; break;
+    case VK_RIGHT: playback.Seek(SeekMs); state_.lastCommand = L"Right: 5 seconds forward"; break;
     // The real player opens dialogs here; saying so is enough for a stand-in.
     case 'L': state_.lastCommand = L"L: open file (dialog would open)"; break;
     case 'J': state_.lastCommand = L"J: jump to file (dialog would open)"; break;
@@ -76,6 +88,59 @@ void PlayerWindow::OnKey(WPARAM key)
     }
     }
     state_.Changed();
+}
+
+// The position moves by the time that really passed, not by the timer's
+// count, which runs late under load. Done before anything changes the
+// playback, so that a pause keeps the part of a second played before it.
+void PlayerWindow::CatchUp()
+{
+    const DWORD now = GetTickCount();
+    if (clockRuns_)
+        state_.playback.Advance(static_cast<int>(std::min(now - caughtUpAt_, LongestCatchUpMs)));
+    caughtUpAt_ = now;
+}
+
+// Between two clock ticks the position still moves, as a real player's does;
+// -1 when nothing plays.
+int PlayerWindow::PositionNow() const
+{
+    const Playback& playback = state_.playback;
+    switch (playback.CurrentState()) {
+    case Playback::State::Paused: return playback.Position();
+    case Playback::State::Playing: break;
+    default: return -1;
+    }
+    if (!clockRuns_)
+        return playback.Position();
+    const DWORD sinceTick = std::min(GetTickCount() - caughtUpAt_, LongestCatchUpMs);
+    return std::min(playback.Position() + static_cast<int>(sinceTick), playback.CurrentLengthMs());
+}
+
+// Read as the player's own 32-bit integer, so that a caller's negative number
+// stays negative and puts the song at its start.
+void PlayerWindow::MoveTo(WPARAM ms)
+{
+    CatchUp();
+    state_.playback.JumpTo(static_cast<std::int32_t>(ms));
+    state_.Changed();
+}
+
+LRESULT PlayerWindow::Answer(WPARAM data, LPARAM question)
+{
+    if (!speaksPosition_)
+        return UnknownQuestion;
+    const Playback::State now = state_.playback.CurrentState();
+    switch (question) {
+    case 0: return ClassicVersion;
+    case 104: return now == Playback::State::Playing ? 1 : now == Playback::State::Paused ? 3 : 0;
+    case 105:
+        if (data == 0)
+            return PositionNow();
+        break;
+    case 106: MoveTo(data); return 0;
+    }
+    return UnknownQuestion;
 }
 
 // Only the title turns; the window shows the caption as it is.
@@ -98,7 +163,7 @@ void PlayerWindow::Paint()
         const Song& song = playback.Songs()[playback.Current()];
         lines.push_back(L"Song " + std::to_wstring(playback.Current() + 1) + L" of " +
                         std::to_wstring(playback.Songs().size()) + L", " + StateName(playback.CurrentState()) + L", " +
-                        FormatTime(playback.Position()) + L" / " + FormatTime(song.lengthSeconds));
+                        FormatTime(playback.Position() / 1000) + L" / " + FormatTime(song.lengthSeconds));
     }
     lines.push_back(L"Last command: " + state_.lastCommand);
     PaintLines(window_, font_, lines);
@@ -118,11 +183,15 @@ LRESULT PlayerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == ScrollTimer) {
             Scroll();
-        } else if (wParam == ClockTimer && clockRuns_ && state_.playback.CurrentState() == Playback::State::Playing) {
-            state_.playback.Tick();
-            state_.Changed();
+        } else if (wParam == ClockTimer && clockRuns_) {
+            const bool playing = state_.playback.CurrentState() == Playback::State::Playing;
+            CatchUp();
+            if (playing)
+                state_.Changed();
         }
         return 0;
+    case WM_USER:
+        return Answer(wParam, lParam);
     case WM_PAINT:
         Paint();
         return 0;
@@ -135,6 +204,10 @@ LRESULT PlayerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == scrollMessage_ && state_.scrolls) {
         Scroll();
+        return 0;
+    }
+    if (message == setPositionMessage_) {
+        MoveTo(wParam);
         return 0;
     }
     return Default(message, wParam, lParam);

@@ -1,5 +1,6 @@
 // A stand-in for the media player, as far as another program can see it: its
-// window classes and titles, its now-playing line and its keyboard shortcuts.
+// window classes and titles, its now-playing line, its keyboard shortcuts and
+// its answers to where the song is.
 // Used by the tests and for trying the program out without the real player.
 
 #include "PlayerState.h"
@@ -27,7 +28,12 @@ constexpr char Usage[] =
     "  --playlist FILE                \"Artist - Title\" lines in cp1251, or UTF-8 or UTF-16 as the\n"
     "                                 program reads song texts (default: built-in songs)\n"
     "  --play                         start playing the first song at once\n"
-    "  --no-clock                     the position, and a scrolling title, move only when told to\n"
+    "  --no-clock                     the position, and a scrolling title, move only when told to;\n"
+    "                                 a \"SimPlayer.SetPosition\" message puts a playing or paused\n"
+    "                                 song at wParam ms\n"
+    "  --no-position                  answer 1 to every WM_USER question, the version too, as a\n"
+    "                                 player that does not speak them (default: the classic\n"
+    "                                 player answers 0, 104, 105 and 106; the studio one never)\n"
     "  --song-length SECONDS          every song lasts SECONDS (1 or more); at the end of one\n"
     "                                 the next plays, and after the last the first again\n"
     "  --scroll                       scroll the title as the player's taskbar option does, a\n"
@@ -44,6 +50,7 @@ struct Options {
     std::wstring playlistFile;
     bool play = false;
     bool clockRuns = true;
+    bool speaksPosition = true;
     int songLength = 0;
     bool scroll = false;
     bool unicode = false;
@@ -76,6 +83,8 @@ std::optional<Options> ParseOptions(const std::vector<std::wstring>& arguments)
             options.play = true;
         else if (option == L"--no-clock")
             options.clockRuns = false;
+        else if (option == L"--no-position")
+            options.speaksPosition = false;
         else if (option == L"--scroll")
             options.scroll = true;
         else if (option == L"--unicode")
@@ -146,7 +155,8 @@ int main()
         std::fputs("SimPlayer: cannot create the playlist editor\n", stderr);
         return 1;
     }
-    PlayerWindow player(state, options->studio ? "STUDIO" : "Winamp v1.x", options->clockRuns);
+    PlayerWindow player(state, options->studio ? "STUDIO" : "Winamp v1.x", options->clockRuns,
+                        options->speaksPosition && !options->studio);
     if (!player.Create(instance)) {
         std::fputs("SimPlayer: cannot create the main window\n", stderr);
         return 1;
