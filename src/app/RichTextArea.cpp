@@ -256,6 +256,16 @@ void RichTextArea::MoveCaretToStart()
     Select(control_, 0, 0);
 }
 
+std::size_t RichTextArea::Caret() const
+{
+    return CaretPosition(control_);
+}
+
+void RichTextArea::MoveCaret(std::size_t at)
+{
+    Select(control_, at, at);
+}
+
 void RichTextArea::Trim()
 {
     HWND memo = control_;

@@ -26,6 +26,8 @@ public:
     bool Modified() const override;
     void SetModified(bool modified) override;
     void MoveCaretToStart() override;
+    std::size_t Caret() const override;
+    void MoveCaret(std::size_t at) override;
     void Trim() override;
     void Normalise() override;
     UniqueFont TextFont() const override;

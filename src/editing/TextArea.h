@@ -25,8 +25,10 @@ public:
     virtual void SetUnicodeText(std::u16string_view text) = 0;
     virtual bool Modified() const = 0;
     virtual void SetModified(bool modified) = 0;
-    // The caret to the start of the text.
+    // The caret to the start of the text; where it is; the caret to `at`.
     virtual void MoveCaretToStart() = 0;
+    virtual std::size_t Caret() const = 0;
+    virtual void MoveCaret(std::size_t at) = 0;
 
     // Cuts blank lines and spaces from the start and end of the text and
     // spaces from the ends of every line. The caret moves back by what was

@@ -68,7 +68,8 @@ bool WriteCurrentText(SongTextView& view)
     if (session.CurrentTextFile.empty())
         session.CurrentTextFormat = {};
     // A followed text's tags are hidden on screen: it is saved as it was
-    // read, with its lines' own breaks and its timing's offset now.
+    // read, with its lines' own breaks and its timing's offset now (which
+    // stays the text as read, so that the lines keep their places).
     const bool followed = session.Synced && !session.SyncedTagsShown;
     const std::u16string text = followed ? WrittenText(*session.Synced, session.SyncedOffsetMs)
                                          : WithCrLfLineBreaks(view.Text().Text());
@@ -100,8 +101,6 @@ bool WriteCurrentText(SongTextView& view)
         return false;
     }
     session.CurrentTextFormat = {plan.format, true};
-    if (followed)
-        session.Synced = ParseSyncedText(text);
     ShowSaved(view);
     return true;
 }

@@ -32,7 +32,11 @@ RefreshCycle::RefreshCycle(RefreshView& view) : view_(view), follower_(session_,
 
 void RefreshCycle::FollowTimer()
 {
-    const unsigned period = IsWindowVisible(view_.Window()) ? follower_.Follow(FindPlayerWindow(view_.Settings())) : 0;
+    // Nothing is asked while the program is minimised (through the window
+    // that owns the main one).
+    const HWND owner = GetWindow(view_.Window(), GW_OWNER);
+    const bool minimised = IsIconic(view_.Window()) || (owner && IsIconic(owner));
+    const unsigned period = minimised ? 0 : follower_.Follow(FindPlayerWindow(view_.Settings()));
     if (period != followPeriod_)
         view_.SetFollowPeriod(followPeriod_ = period);
 }

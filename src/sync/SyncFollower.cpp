@@ -30,6 +30,24 @@ std::wstring SecondsOf(int ms)
     return text;
 }
 
+// Where `column` of a line's words lies in the area's tagged text: past the
+// line's leading tags, at most at its end.
+std::size_t CaretInTaggedLine(std::u16string_view text, std::size_t line, std::size_t column)
+{
+    std::size_t at = 0;
+    for (std::size_t passed = 0; passed < line && at < text.size(); ++at)
+        if (text[at] == u'\r')
+            ++passed;
+    const std::size_t end = std::min(text.find(u'\r', at), text.size());
+    while (at < end && text[at] == u'[') {
+        const std::size_t close = text.find(u']', at);
+        if (close == std::u16string_view::npos || close >= end)
+            break;
+        at = close + 1;
+    }
+    return std::min(at + column, end);
+}
+
 } // namespace
 
 bool SyncFollower::Take(std::u16string_view text)
@@ -222,12 +240,23 @@ void SyncFollower::ShowTags(bool shown)
         return;
     const bool modified = area_.Modified();
     if (shown) {
+        // The caret stays on its line, where it was in the words after the tags.
+        const std::size_t caret = area_.Caret();
+        const auto after = std::upper_bound(starts_.begin(), starts_.end(), caret);
+        const std::size_t shownIndex = static_cast<std::size_t>(after - starts_.begin()) - 1;
         const std::u16string text = WrittenText(*session_.Synced, session_.SyncedOffsetMs);
         area_.EnableLooks(false);
         area_.SetUnicodeText(text);
         area_.SetReadOnly(false);
         area_.SetModified(modified);
         session_.SyncedTagsShown = true;
+        if (shownIndex < shown_.lineOf.size()) {
+            // An offset line put at the top moves every line down by one.
+            const std::optional<SyncedText> written = ParseSyncedText(text);
+            const std::size_t added = written ? written->lines.size() - session_.Synced->lines.size() : 0;
+            area_.MoveCaret(CaretInTaggedLine(area_.Text(), shown_.lineOf[shownIndex] + added,
+                                              caret - starts_[shownIndex]));
+        }
         return;
     }
     // The text as edited is followed again when it is still a timed one.

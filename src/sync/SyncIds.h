@@ -10,4 +10,4 @@
 #define ID_MenuSyncMark 1116
 
 // %s: the offset in seconds, signed, with a decimal comma.
-#define IDS_SyncOffset 3501
+#define IDS_SyncOffset 3601

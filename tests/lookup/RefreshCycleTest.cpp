@@ -4,6 +4,7 @@
 #include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
 #include "player/PlayerPosition.h"
+#include "sync/SyncIds.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
@@ -206,6 +207,7 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     texts.MakeFile(L"Artist\\Song.txt", "the plain words");
     texts.MakeFile(L"Artist\\Song.lrc", timed);
     WinampPlayClick(settings);
+    ASSERT_TRUE(WaitFor([] { return PlaybackOf(player->MainWindow()) == PlayerPlayback::Playing; }));
     Plays(L"1. Artist - Song - Winamp");
     main->PerformMenuClick(ID_MenuRefresh);
     EXPECT_EQ(main->Text().Text(), u"One\rTwo words\r\rThree");
@@ -251,9 +253,12 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     main->PerformMenuClick(ID_MenuSaveText);
     EXPECT_EQ(texts.Read(L"Artist\\Song.lrc"), "[offset:-200]\n" + timed);
     EXPECT_EQ(texts.Read(L"Artist\\Song.txt"), "the plain words");
-    // Typing shows the tags first, so that it edits the text as it is saved.
+    // Typing shows the tags first, so that it edits the text as it is saved,
+    // on the caret's line.
+    main->Text().MoveCaret(6);
     SendMessageA(main->Memo2(), WM_CHAR, 'x', 0);
-    EXPECT_EQ(main->Text().Text().substr(0, 24), u"x[offset:-200]\r[ti:Song]");
+    EXPECT_EQ(main->Text().Text(), u"[offset:-200]\r[ti:Song]\r[00:01.00]One\r[00:02.00]Twxo <00:02.50>words\r\r"
+                                   u"[00:03.00]Three\r");
     EXPECT_TRUE(main->Text().Modified());
 }
 
