@@ -34,7 +34,7 @@ public:
 
     // In RichTextLooks.cpp.
     void EnableLooks(bool enabled) override;
-    void SetLook(std::size_t start, std::size_t end, Look look) override;
+    void SetLooks(std::span<const LookedRange> ranges) override;
     std::size_t FirstVisibleCharacter() const override;
     void ScrollToCharacter(std::size_t at) override;
     std::size_t CharacterAt(POINT point) const override;

@@ -50,6 +50,24 @@ private:
     POINT scroll_{};
 };
 
+// Gives [start, end) of `memo` a look, through the selection.
+void SetRangeLook(HWND memo, std::size_t start, std::size_t end, TextArea::Look look, COLORREF ink, COLORREF paper)
+{
+    using Look = TextArea::Look;
+    const CHARRANGE range{static_cast<LONG>(start), static_cast<LONG>(end)};
+    SendMessageW(memo, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_BOLD | CFM_UNDERLINE | CFM_COLOR | CFM_BACKCOLOR;
+    const bool current = look == Look::Current || look == Look::CurrentWord;
+    format.dwEffects = (current ? CFE_BOLD : 0) | (look == Look::CurrentWord ? CFE_UNDERLINE : 0) |
+                       (look == Look::Plain ? CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR : 0) |
+                       (look == Look::Sung ? CFE_AUTOBACKCOLOR : 0);
+    format.crTextColor = current ? ink : SungInk;
+    format.crBackColor = paper;
+    SendMessageW(memo, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
 } // namespace
 
 void RichTextArea::EnableLooks(bool enabled)
@@ -60,23 +78,13 @@ void RichTextArea::EnableLooks(bool enabled)
                  (enabled ? TM_RICHTEXT : TM_PLAINTEXT) | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
 }
 
-void RichTextArea::SetLook(std::size_t start, std::size_t end, Look look)
+void RichTextArea::SetLooks(std::span<const LookedRange> ranges)
 {
-    if (end <= start)
-        return;
     const UnseenChange unseen(control_);
-    const CHARRANGE range{static_cast<LONG>(start), static_cast<LONG>(end)};
-    SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_BOLD | CFM_UNDERLINE | CFM_COLOR | CFM_BACKCOLOR;
-    const bool current = look == Look::Current || look == Look::CurrentWord;
-    format.dwEffects = (current ? CFE_BOLD : 0) | (look == Look::CurrentWord ? CFE_UNDERLINE : 0) |
-                       (look == Look::Plain ? CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR : 0) |
-                       (look == Look::Sung ? CFE_AUTOBACKCOLOR : 0);
-    format.crTextColor = current ? currentInk_ : SungInk;
-    format.crBackColor = currentPaper_;
-    SendMessageW(control_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    for (const auto& [start, end, look] : ranges) {
+        if (end > start)
+            SetRangeLook(control_, start, end, look, currentInk_, currentPaper_);
+    }
 }
 
 std::size_t RichTextArea::FirstVisibleCharacter() const

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,9 +47,15 @@ public:
     // it is emptied. Positions below count characters of `Text()`.
     virtual void EnableLooks(bool enabled) = 0;
     enum class Look { Plain, Sung, Current, CurrentWord };
-    // Gives the characters [start, end) a look, leaving the caret, the
-    // selection, the view and the modified flag as they were.
-    virtual void SetLook(std::size_t start, std::size_t end, Look look) = 0;
+    struct LookedRange {
+        std::size_t start;
+        std::size_t end;
+        Look look;
+    };
+    // Gives the characters [start, end) of each range its look, in order,
+    // leaving the caret, the selection, the view and the modified flag as
+    // they were.
+    virtual void SetLooks(std::span<const LookedRange> ranges) = 0;
     // The first character in view; scrolls so that the line of `at` is in
     // view, a few lines below the top.
     virtual std::size_t FirstVisibleCharacter() const = 0;

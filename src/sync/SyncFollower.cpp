@@ -164,23 +164,27 @@ void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, boo
         return;
 
     const bool lineChanged = shown != current_;
-    // Only what changed: the lines between the old and the new current one.
+    // Only what changed, at once: the lines between the old and the new
+    // current one, the new one, its word.
     const std::size_t oldLine = current_.value_or(0);
     const std::size_t newLine = shown.value_or(0);
+    TextArea::LookedRange changes[3]{};
+    std::size_t count = 0;
     if (current_ && (!shown || newLine < oldLine))
-        area_.SetLook(shown ? LineEnd(newLine) : 0, LineEnd(oldLine), Look::Plain);
+        changes[count++] = {shown ? LineEnd(newLine) : 0, LineEnd(oldLine), Look::Plain};
     else if (current_ && newLine > oldLine)
-        area_.SetLook(LineStart(oldLine), LineStart(newLine), Look::Sung);
+        changes[count++] = {LineStart(oldLine), LineStart(newLine), Look::Sung};
     if (shown) {
-        area_.SetLook(LineStart(newLine), LineEnd(newLine), Look::Current);
+        changes[count++] = {LineStart(newLine), LineEnd(newLine), Look::Current};
         if (word) {
             const auto& words = session_.Synced->lines[*line].words;
             const std::size_t from = LineStart(newLine) + words[*word].at;
             const std::size_t to =
                 *word + 1 < words.size() ? LineStart(newLine) + words[*word + 1].at : LineEnd(newLine);
-            area_.SetLook(from, to, Look::CurrentWord);
+            changes[count++] = {from, to, Look::CurrentWord};
         }
     }
+    area_.SetLooks(std::span(changes, count));
     current_ = shown;
     word_ = word;
     if (!lineChanged || !shown)
@@ -323,7 +327,7 @@ void SyncFollower::ShowTimingText(const std::u16string& text, std::optional<std:
     for (std::size_t line = 0; line < *next && start < text.size(); ++start)
         if (text[start] == u'\r')
             ++line;
-    const std::size_t end = std::min(text.find(u'\r', start), text.size());
-    area_.SetLook(start, end, Look::Current);
+    const TextArea::LookedRange line{start, std::min(text.find(u'\r', start), text.size()), Look::Current};
+    area_.SetLooks(std::span(&line, 1));
     area_.ScrollToCharacter(start);
 }

@@ -23,12 +23,16 @@ constexpr DWORD IdleMs = 60000;
 
 constexpr char FirstLine[] = "The words of the long song, line 1";
 
-// A song of 200 lines of ordinary length.
-std::string LongSongText()
+// A song of 200 lines of ordinary length; timed, a line every second.
+std::string LongSongText(bool timed = false)
 {
     std::string text;
-    for (int line = 1; line <= 200; ++line)
-        text += "The words of the long song, line " + std::to_string(line) + ", as a singer sings them\r\n";
+    for (int line = 1; line <= 200; ++line) {
+        char tag[16];
+        std::snprintf(tag, sizeof tag, "[%02d:%02d.00]", line / 60, line % 60);
+        text += (timed ? tag : "") + ("The words of the long song, line " + std::to_string(line)) +
+                ", as a singer sings them\r\n";
+    }
     return text;
 }
 
@@ -49,6 +53,8 @@ int main()
     ScratchFolder texts;
     texts.MakeFile(L"Artist\\Long Song.txt", LongSongText());
     texts.MakeFile(L"Artist\\Song.txt", "The words of the song\r\n");
+    texts.MakeFile(L"Artist\\Timed Song.txt", "");
+    texts.MakeFile(L"Artist\\Timed Song.lrc", LongSongText(true));
     ClearStoredSettings();
     StoreSetting("TextsPath", texts.AnsiPath());
     const BenchPlayer player("1. Artist - Long Song - Winamp");
@@ -85,8 +91,24 @@ int main()
             followed = watched.WaitForText("The words of the song", 5) >= 0;
         }
     }
-    ClearStoredSettings();
     std::printf("idle_cpu_percent: %.3f\n", idlePercent);
     std::printf("idle_timer_followed_the_song: %s\n", followed ? "yes" : "no");
+    std::fflush(stdout);
+
+    // A timed text followed as the song plays: ten looks at the player a
+    // second, a new line highlighted every second.
+    double followPercent = -1;
+    player.SetTitle("3. Artist - Timed Song - Winamp");
+    {
+        WatchedProgram watched(program, {}, "TSonveraMain");
+        if (watched.WaitForText(FirstLine, 30) >= 0 && watched.Idle(SettleMs)) {
+            const double cpuBefore = watched.CpuSeconds();
+            const double before = Seconds();
+            if (watched.Idle(IdleMs))
+                followPercent = (watched.CpuSeconds() - cpuBefore) / (Seconds() - before) * 100;
+        }
+    }
+    ClearStoredSettings();
+    std::printf("follow_cpu_percent: %.3f\n", followPercent);
     return 0;
 }

@@ -1,7 +1,8 @@
 // Measures a whole refresh that shows a found 200-line text against its two
 // real costs, the search and one WM_SETTEXT of the same text, a timer tick
 // whose player line has not changed, and showing a 200-line text saved as
-// UTF-8 against the same text in code page 1251. Prints "name: value" lines.
+// UTF-8 against the same text in code page 1251, and moving the highlight of a
+// followed 200-line timed text to its next line. Prints "name: value" lines.
 #include "app/ApplicationWindow.h"
 #include "app/SonveraMain.h"
 #include "bench/BenchLibrary.h"
@@ -42,6 +43,16 @@ std::wstring CyrillicSongText()
     return text;
 }
 
+// Where the player's song is, as the player answers it.
+int playerPositionMs = 0;
+
+LRESULT CALLBACK PlayerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_USER)
+        return DefWindowProcA(window, message, wParam, lParam);
+    return lParam == 0 ? 0x2091 : lParam == 104 ? 1 : lParam == 105 ? playerPositionMs : 1;
+}
+
 } // namespace
 
 int main()
@@ -54,7 +65,7 @@ int main()
 
     // The player: a window of its class in this process, playing the needle.
     WNDCLASSA playerClass{};
-    playerClass.lpfnWndProc = DefWindowProcA;
+    playerClass.lpfnWndProc = PlayerProcedure;
     playerClass.hInstance = GetModuleHandleA(nullptr);
     playerClass.lpszClassName = "Winamp v1.x";
     RegisterClassA(&playerClass);
@@ -104,6 +115,22 @@ int main()
     std::printf("cp1251_load_ms: %.3f\n", cp1251 * 1000);
     std::printf("utf8_load_ms: %.3f\n", utf8 * 1000);
     std::printf("utf8_load_vs_cp1251_load: %.3f\n", utf8 / cp1251);
+    // A timed twin of the needle: a line a second, each look one line on.
+    {
+        std::string timed;
+        for (int line = 0; line < TextLines; ++line)
+            timed += "[" + std::to_string(line / 60) + ":" + (line % 60 < 10 ? "0" : "") + std::to_string(line % 60) +
+                     ".00]Needles in the haystack, line " + std::to_string(line) + " of the song\r\n";
+        library.MakeFile(L"Artist\\Album 025\\50 - Needle in the Haystack.lrc", timed);
+    }
+    playerPositionMs = 0;
+    main.MenuRefreshClick(main.Window());
+    std::vector<double> lineChanges;
+    for (int line = 1; line < TextLines; ++line) {
+        playerPositionMs = line * 1000 + 10;
+        lineChanges.push_back(Time([&] { main.Refresh().FollowTimer(); }));
+    }
+    std::printf("line_change_us: %.1f\n", Median(lineChanges) * 1e6);
     DestroyWindow(player);
     return 0;
 }

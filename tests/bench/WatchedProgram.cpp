@@ -41,11 +41,25 @@ void BenchPlayer::SetTitle(const char* title) const
     SetWindowTextA(window_, title);
 }
 
+LRESULT CALLBACK PlayingPlayerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    static const DWORD start = GetTickCount();
+    if (message != WM_USER)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (lParam) {
+    case 0: return 0x2091;
+    case 104: return 1;
+    case 105: return static_cast<LRESULT>(GetTickCount() - start);
+    case 106: return 0;
+    default: return 1;
+    }
+}
+
 DWORD WINAPI BenchPlayer::Run(void* parameter)
 {
     auto& player = *static_cast<BenchPlayer*>(parameter);
     WNDCLASSA playerClass{};
-    playerClass.lpfnWndProc = DefWindowProcA;
+    playerClass.lpfnWndProc = PlayingPlayerProcedure;
     playerClass.hInstance = GetModuleHandleA(nullptr);
     playerClass.lpszClassName = "Winamp v1.x";
     RegisterClassA(&playerClass);

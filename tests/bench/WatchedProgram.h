@@ -15,6 +15,10 @@ std::string Beside(const char* name);
 // The first characters of a window's text, read across the process boundary.
 std::string TextOf(HWND window);
 
+// Answers the player's questions of where its song is, as a player that plays
+// from the moment it was made: version, playing, position, jump.
+LRESULT CALLBACK PlayingPlayerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The player's main window, of its class, with a title that says what plays.
 // Its thread only waits for messages, so the bench may sleep meanwhile
 // without keeping the program's title reads waiting, and without polling a
