@@ -798,12 +798,14 @@ void TSonveraMain::MenuSaveTextClick(HWND)
 
 void TSonveraMain::MenuTrimClick(HWND)
 {
-    textArea_.Trim();
+    if (!Refresh().Follower().Tidy(false))
+        textArea_.Trim();
 }
 
 void TSonveraMain::MenuNormClick(HWND)
 {
-    textArea_.Normalise();
+    if (!Refresh().Follower().Tidy(true))
+        textArea_.Normalise();
 }
 
 void TSonveraMain::MenuWinampPlayClick(HWND)

@@ -2,9 +2,11 @@
 
 #include "editing/TextArea.h"
 #include "editing/TextLines.h"
+#include "editing/TextTidying.h"
 #include "lookup/SongSession.h"
 #include "player/PlayerPosition.h"
 #include "sync/SyncIds.h"
+#include "win/AnsiCase.h"
 #include "win/ResourceString.h"
 
 #include <algorithm>
@@ -86,6 +88,23 @@ bool SyncFollower::TagsShown() const
 bool SyncFollower::Followed() const
 {
     return session_.Synced && !session_.SyncedTagsShown;
+}
+
+bool SyncFollower::Tidy(bool normalise)
+{
+    if (!Followed())
+        return false;
+    const std::u16string tidied = TidiedWords(*session_.Synced, [normalise](std::u16string_view words) {
+        return normalise ? NormaliseText(words, MakeUpperUnicode, MakeLowerUnicode).text : TrimText(words, 0).text;
+    });
+    std::optional<SyncedText> synced = ParseSyncedText(tidied);
+    if (!synced || synced->sourceLines == session_.Synced->sourceLines)
+        return true;
+    session_.Synced = std::move(synced);
+    ShowFollowed();
+    area_.SetModified(true);
+    ShowLine(LineAt(cues_, positionMs_, session_.SyncedOffsetMs), positionMs_, true);
+    return true;
 }
 
 void SyncFollower::ShowFollowed()

@@ -52,6 +52,9 @@ public:
     void ShowTags(bool shown);
     bool TagsShown() const;
     bool Followed() const;
+    // Trims or normalises a followed text's words, never its tags; false
+    // when no text is followed, for the area to tidy what it shows.
+    bool Tidy(bool normalise);
 
     // Timing a plain text by hand: the next line not yet timed stands out;
     // each mark gives it the song's position less `reactionMs`. Leaving puts

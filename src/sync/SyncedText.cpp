@@ -364,3 +364,22 @@ std::optional<MarkedLine> MarkNextLine(std::u16string_view text, std::size_t fro
     });
     return marked;
 }
+
+std::u16string TidiedWords(const SyncedText& text, const std::function<std::u16string(std::u16string_view)>& tidy)
+{
+    std::u16string tidied;
+    for (std::size_t index = 0; index < text.sourceLines.size(); ++index) {
+        const std::u16string_view source = text.sourceLines[index];
+        const std::u16string_view line = WithoutLineBreak(source);
+        if (text.lines[index].header) {
+            tidied.append(source);
+            continue;
+        }
+        std::vector<int> times;
+        const std::u16string_view words = AfterTimeTags(line, times);
+        tidied.append(line.substr(0, line.size() - words.size()));
+        tidied.append(tidy(words));
+        tidied.append(source.substr(line.size()));
+    }
+    return tidied;
+}

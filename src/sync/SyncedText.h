@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,6 +81,11 @@ std::optional<int> JumpTargetOf(const SyncedText& text, std::size_t line, int of
 // The word of `line` being sung at `positionMs`: an index into its `words`;
 // nothing before its first word or for a line without word tags.
 std::optional<std::size_t> WordAt(const SyncedLine& line, int positionMs, int offsetMs);
+
+// The text as parsed from with the words of each line (what follows its
+// time tags) put through `tidy`; header lines, tags and line breaks as they
+// were.
+std::u16string TidiedWords(const SyncedText& text, const std::function<std::u16string(std::u16string_view)>& tidy);
 
 // "[mm:ss.xx]" for a time in milliseconds (hundredths rounded down; below
 // zero counts as zero).

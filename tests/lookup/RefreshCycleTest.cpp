@@ -203,14 +203,14 @@ TEST_F(RefreshCycleTest, ANameCodePage1251LacksIsFoundAndShownWhole)
 
 TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagTheUserLeft)
 {
-    const std::string timed = "[ti:Song]\n[00:01.00]One\n[00:02.00]Two <00:02.50>words\n\n[00:03.00]Three\n";
+    const std::string timed = "[ti:Song]\n[00:01.00]One\n[00:02.00]two <00:02.50>WORDS\n\n[00:03.00]Three\n";
     texts.MakeFile(L"Artist\\Song.txt", "the plain words");
     texts.MakeFile(L"Artist\\Song.lrc", timed);
     WinampPlayClick(settings);
     ASSERT_TRUE(WaitFor([] { return PlaybackOf(player->MainWindow()) == PlayerPlayback::Playing; }));
     Plays(L"1. Artist - Song - Winamp");
     main->PerformMenuClick(ID_MenuRefresh);
-    EXPECT_EQ(main->Text().Text(), u"One\rTwo words\r\rThree");
+    EXPECT_EQ(main->Text().Text(), u"One\rtwo WORDS\r\rThree");
     EXPECT_EQ(main->StatusText(), L"\\Artist\\Song.lrc");
 
     static const UINT setPosition = RegisterWindowMessageA("SimPlayer.SetPosition");
@@ -250,8 +250,12 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     SendMessageA(main->Memo2(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(three.x + 2, three.y + 2));
     EXPECT_EQ(PositionMsOf(player->MainWindow()), 3200);
 
+    // Tidying changes the words, never a tag.
+    main->PerformMenuClick(ID_MenuNorm);
+    EXPECT_EQ(main->Text().Text(), u"One\rTwo words\r\rThree");
     main->PerformMenuClick(ID_MenuSaveText);
-    EXPECT_EQ(texts.Read(L"Artist\\Song.lrc"), "[offset:-200]\n" + timed);
+    EXPECT_EQ(texts.Read(L"Artist\\Song.lrc"),
+              "[offset:-200]\n[ti:Song]\n[00:01.00]One\n[00:02.00]Two <00:02.50>words\n\n[00:03.00]Three\n");
     EXPECT_EQ(texts.Read(L"Artist\\Song.txt"), "the plain words");
     // Typing shows the tags first, so that it edits the text as it is saved,
     // on the caret's line.
