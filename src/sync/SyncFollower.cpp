@@ -16,6 +16,7 @@ namespace {
 
 constexpr unsigned FollowPeriodMs = 100;
 constexpr unsigned WaitPeriodMs = 1000;
+constexpr int LooksPerStateCheck = static_cast<int>(WaitPeriodMs / FollowPeriodMs);
 // Line changes the following leaves the view alone after a scroll by hand.
 constexpr int LineChangesPausedByScrolling = 2;
 
@@ -146,11 +147,20 @@ unsigned SyncFollower::Follow(HWND player)
 {
     if (!Followed() || !player || !Speaks(player))
         return 0;
-    if (PlaybackOf(player) != PlayerPlayback::Playing)
-        return WaitPeriodMs;
+    // While it plays, a look asks only the position; the state once a second,
+    // to rest while the player pauses.
+    if (looksToStateCheck_-- <= 0) {
+        looksToStateCheck_ = LooksPerStateCheck - 1;
+        if (PlaybackOf(player) != PlayerPlayback::Playing) {
+            looksToStateCheck_ = 0;
+            return WaitPeriodMs;
+        }
+    }
     const std::optional<int> position = PositionMsOf(player);
-    if (!position)
+    if (!position) {
+        looksToStateCheck_ = 0;
         return WaitPeriodMs;
+    }
     positionMs_ = *position;
     ShowLine(LineAt(cues_, positionMs_, session_.SyncedOffsetMs), positionMs_, false);
     return FollowPeriodMs;

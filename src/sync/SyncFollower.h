@@ -86,6 +86,7 @@ private:
     // Scrolling by hand pauses the keeping in view for this many line changes.
     int pausedFor_ = 0;
     std::size_t viewTop_ = 0;
+    int looksToStateCheck_ = 0;
     HWND askedPlayer_ = nullptr;
     bool speaks_ = false;
     bool timing_ = false;
