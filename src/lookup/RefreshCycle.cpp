@@ -36,14 +36,18 @@ void RefreshCycle::FollowTimer()
     // that owns the main one).
     const HWND owner = GetWindow(view_.Window(), GW_OWNER);
     const bool minimised = IsIconic(view_.Window()) || (owner && IsIconic(owner));
-    const unsigned period = minimised ? 0 : follower_.Follow(FindPlayerWindow(view_.Settings()));
+    // The player's window is looked up again only when it has gone.
+    if (!IsWindow(followedPlayer_))
+        followedPlayer_ = FindPlayerWindow(view_.Settings());
+    const unsigned period = minimised ? 0 : follower_.Follow(followedPlayer_);
     if (period != followPeriod_)
         view_.SetFollowPeriod(followPeriod_ = period);
 }
 
 void RefreshCycle::RestartFollowing()
 {
-    const unsigned period = follower_.PeriodNow(FindPlayerWindow(view_.Settings()));
+    followedPlayer_ = FindPlayerWindow(view_.Settings());
+    const unsigned period = follower_.PeriodNow(followedPlayer_);
     if (period != followPeriod_)
         view_.SetFollowPeriod(followPeriod_ = period);
     if (period)

@@ -52,6 +52,7 @@ private:
     SongSession session_;
     SyncFollower follower_;
     unsigned followPeriod_ = 0;
+    HWND followedPlayer_ = nullptr;
     bool refreshing_ = false;
     bool pending_ = false;
     bool creatingFile_ = false;
