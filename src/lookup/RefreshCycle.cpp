@@ -30,27 +30,36 @@ enum MissKind { PlayerNotRunning = 0, PlayerNotPlaying = 1, NoTextForSong = 2 };
 
 RefreshCycle::RefreshCycle(RefreshView& view) : view_(view), follower_(session_, view.Text()) {}
 
+void RefreshCycle::FollowEvery(unsigned periodMs)
+{
+    if (periodMs != followPeriod_)
+        view_.SetFollowPeriod(followPeriod_ = periodMs);
+}
+
 void RefreshCycle::FollowTimer()
 {
     // Nothing is asked while the program is minimised (through the window
     // that owns the main one).
     const HWND owner = GetWindow(view_.Window(), GW_OWNER);
-    const bool minimised = IsIconic(view_.Window()) || (owner && IsIconic(owner));
+    if (IsIconic(view_.Window()) || (owner && IsIconic(owner))) {
+        FollowEvery(0);
+        return;
+    }
     // The player's window is looked up again only when it has gone.
     if (!IsWindow(followedPlayer_))
         followedPlayer_ = FindPlayerWindow(view_.Settings());
-    const unsigned period = minimised ? 0 : follower_.Follow(followedPlayer_);
-    if (period != followPeriod_)
-        view_.SetFollowPeriod(followPeriod_ = period);
+    FollowEvery(follower_.Follow(followedPlayer_));
 }
 
 void RefreshCycle::RestartFollowing()
 {
+    if (!follower_.Followed()) {
+        FollowEvery(0);
+        return;
+    }
     followedPlayer_ = FindPlayerWindow(view_.Settings());
-    const unsigned period = follower_.PeriodNow(followedPlayer_);
-    if (period != followPeriod_)
-        view_.SetFollowPeriod(followPeriod_ = period);
-    if (period)
+    FollowEvery(follower_.PeriodNow(followedPlayer_));
+    if (followPeriod_)
         FollowTimer();
 }
 
@@ -181,6 +190,8 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
         session_.CurrentTextFile = timed;
     session_.CurrentTextFormat = {};
     session_.NoSong = false;
+    // A followed text before it leaves the area for plain text first.
+    follower_.Forget();
     view_.EnableSaveCommands(!settings.OpenByShell());
     if (settings.OpenByShell()) {
         view_.Text().SetAnsiText({});
@@ -194,8 +205,8 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
         }
         session_.CurrentTextFormat = ShowFileText(view_.Text(), *text);
         follower_.Take(DecodeText(*text).text);
-        RestartFollowing();
     }
+    RestartFollowing();
     view_.SetStatusHint(session_.CurrentTextFile);
     view_.SetStatusText(StatusTextOf(session_.CurrentTextFile, settings.TextsPath()));
     session_.Candidates.erase(session_.Candidates.begin() + static_cast<std::ptrdiff_t>(index));

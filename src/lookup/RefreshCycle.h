@@ -46,6 +46,8 @@ private:
     bool AskAboutEdits();
     bool ShowCandidate(std::size_t index);
     void ReportMiss(int kind);
+    // The follow timer's period now; 0 stops it.
+    void FollowEvery(unsigned periodMs);
     void EndMiss();
 
     RefreshView& view_;

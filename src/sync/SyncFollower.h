@@ -26,7 +26,8 @@ public:
 
     // The text just read for the song, decoded, with its own line breaks: a
     // timed one replaces what the area shows by its lines without tags, and
-    // is followed from then on. False for a plain text, which stays as shown.
+    // is followed from then on. False for a plain text, which stays as shown
+    // (the caller has the follower forget the text before first).
     bool Take(std::u16string_view text);
     // Nothing timed on screen any more; the area goes back to plain text
     // (and is emptied) when it held a followed one.

@@ -206,6 +206,7 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     const std::string timed = "[ti:Song]\n[00:01.00]One\n[00:02.00]two <00:02.50>WORDS\n\n[00:03.00]Three\n";
     texts.MakeFile(L"Artist\\Song.txt", "the plain words");
     texts.MakeFile(L"Artist\\Song.lrc", timed);
+    texts.MakeFile(L"Artist\\Live Song.txt", "live words");
     WinampPlayClick(settings);
     ASSERT_TRUE(WaitFor([] { return PlaybackOf(player->MainWindow()) == PlayerPlayback::Playing; }));
     Plays(L"1. Artist - Song - Winamp");
@@ -264,6 +265,11 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     EXPECT_EQ(main->Text().Text(), u"[offset:-200]\r[ti:Song]\r[00:01.00]One\r[00:02.00]Twxo <00:02.50>words\r\r"
                                    u"[00:03.00]Three\r");
     EXPECT_TRUE(main->Text().Modified());
+    // Followed again as edited; the next text found is a plain one, shown as such.
+    main->PerformMenuClick(ID_MenuSyncTags);
+    EXPECT_EQ(main->Text().Text(), u"One\rTwxo words\r\rThree");
+    main->PerformMenuClick(ID_MenuNext);
+    EXPECT_EQ(Shown(), "live words");
 }
 
 TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIsNotRetried)
