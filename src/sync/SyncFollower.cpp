@@ -33,14 +33,21 @@ std::wstring SecondsOf(int ms)
     return text;
 }
 
-// Where `column` of a line's words lies in the area's tagged text: past the
-// line's leading tags, at most at its end.
-std::size_t CaretInTaggedLine(std::u16string_view text, std::size_t line, std::size_t column)
+// Where line `line` of the area's text starts (its end when it has fewer).
+std::size_t StartOfLine(std::u16string_view text, std::size_t line)
 {
     std::size_t at = 0;
     for (std::size_t passed = 0; passed < line && at < text.size(); ++at)
         if (text[at] == u'\r')
             ++passed;
+    return at;
+}
+
+// Where `column` of a line's words lies in the area's tagged text: past the
+// line's leading tags, at most at its end.
+std::size_t CaretInTaggedLine(std::u16string_view text, std::size_t line, std::size_t column)
+{
+    std::size_t at = StartOfLine(text, line);
     const std::size_t end = std::min(text.find(u'\r', at), text.size());
     while (at < end && text[at] == u'[') {
         const std::size_t close = text.find(u']', at);
@@ -55,12 +62,9 @@ std::size_t CaretInTaggedLine(std::u16string_view text, std::size_t line, std::s
 
 bool SyncFollower::Take(std::u16string_view text)
 {
-    timing_ = false;
     std::optional<SyncedText> synced = ParseSyncedText(text);
-    if (!synced) {
-        Forget();
+    if (!synced)
         return false;
-    }
     session_.SyncedOffsetMs = synced->offsetMs;
     session_.Synced = std::move(synced);
     session_.SyncedTagsShown = false;
@@ -312,8 +316,8 @@ void SyncFollower::StartTiming()
     nextUntimed_ = 0;
     const bool modified = area_.Modified();
     const std::u16string text = area_.Text();
-    ShowTimingText(text, MarkNextLine(text, 0, 0) ? std::optional<std::size_t>(MarkNextLine(text, 0, 0)->line)
-                                                   : std::nullopt);
+    const std::optional<MarkedLine> first = MarkNextLine(text, 0, 0);
+    ShowTimingText(text, first ? std::optional<std::size_t>(first->line) : std::nullopt);
     area_.SetModified(modified);
 }
 
@@ -352,10 +356,7 @@ void SyncFollower::ShowTimingText(const std::u16string& text, std::optional<std:
     area_.SetUnicodeText(text);
     if (!next)
         return;
-    std::size_t start = 0;
-    for (std::size_t line = 0; line < *next && start < text.size(); ++start)
-        if (text[start] == u'\r')
-            ++line;
+    const std::size_t start = StartOfLine(text, *next);
     const TextArea::LookedRange line{start, std::min(text.find(u'\r', start), text.size()), Look::Current};
     area_.SetLooks(std::span(&line, 1));
     area_.ScrollToCharacter(start);
