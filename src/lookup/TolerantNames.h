@@ -2,11 +2,26 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // When the exact search finds no text for the playing song, it looks again
 // with names made tolerant of how players, shops and people write the same
 // song. Everything here is a plain function of UTF-16 text, one code unit per
 // wchar_t; nothing asks the C library's locale, so every platform agrees.
+
+// `text` with every character read as a tolerant name reads it (letter case
+// folded, "ё" as "е", dashes, quotes and separators unified), runs of spaces
+// made one, none at either end; nothing dropped. The first step of
+// `TolerantName`, and how the find reads the words of a text.
+std::wstring UnifiedText(std::wstring_view text);
+
+// The runs of letters and digits of a unified text, in order; anything past
+// ASCII counts as a letter.
+std::vector<std::wstring_view> WordsOf(std::wstring_view text);
+
+// Letter case folded, nothing else: paths compared as the file system
+// compares them.
+std::wstring CaseFolded(std::wstring_view text);
 
 // `name` (a title, an artist, or a text file's name without ".txt") as the
 // tolerant search compares it:
