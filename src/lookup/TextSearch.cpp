@@ -1,6 +1,7 @@
 #include "lookup/TextSearch.h"
 
 #include "lookup/SafeFileName.h"
+#include "lookup/TextFolders.h"
 #include "lookup/TolerantNames.h"
 #include "player/NowPlaying.h"
 #include "settings/SettingsSource.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr DWORD SkippedFolderAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 constexpr std::wstring_view TextExtension = L".txt";
 
 // One walk of an artist's folder and its subfolders. Files whose name holds
@@ -31,24 +31,16 @@ public:
     // False when the folder cannot be opened.
     bool Walk(const std::wstring& folderPrefix)
     {
-        WIN32_FIND_DATAW entry;
-        UniqueFindHandle find(FindFirstFileW((folderPrefix + L"*.*").c_str(), &entry));
-        if (!find)
-            return false;
-        std::wstring filePattern;
-        do {
-            if (entry.dwFileAttributes & SkippedFolderAttributes)
-                continue;
-            const std::wstring_view name = entry.cFileName;
-            if (name == L"..")
-                continue;
-            filePattern = folderPrefix;
-            if (name != L".")
-                filePattern.append(name).append(L"\\");
-            filePattern.append(L"*.txt");
-            SearchFolder(filePattern);
-        } while (FindNextFileW(find.get(), &entry));
-        return true;
+        return ForEachArtistText(folderPrefix, [this](const std::wstring& folder, const WIN32_FIND_DATAW& entry) {
+            if (directories_.empty() || directories_.back() != folder)
+                directories_.push_back(folder);
+            upperName_.assign(entry.cFileName);
+            MakeUpperWide(upperName_);
+            if (upperName_.find(upperTitle_) != std::wstring::npos)
+                candidates_.push_back(folder + entry.cFileName);
+            else if (upperName_.ends_with(L".TXT"))
+                others_.push_back({directories_.size() - 1, entry.cFileName});
+        });
     }
 
     // Tries the tolerant rules, then without accents, on the files no exact
@@ -74,25 +66,6 @@ private:
         std::wstring name;
     };
 
-    // Searches one folder's "*.txt" entries, whatever their attributes.
-    void SearchFolder(const std::wstring& filePattern)
-    {
-        WIN32_FIND_DATAW entry;
-        UniqueFindHandle find(FindFirstFileW(filePattern.c_str(), &entry));
-        if (!find)
-            return;
-        directories_.emplace_back(filePattern.data(), filePattern.size() - std::wstring_view(L"*.txt").size());
-        const std::wstring& directory = directories_.back();
-        do {
-            upperName_.assign(entry.cFileName);
-            MakeUpperWide(upperName_);
-            if (upperName_.find(upperTitle_) != std::wstring::npos)
-                candidates_.push_back(directory + entry.cFileName);
-            else if (upperName_.ends_with(L".TXT"))
-                others_.push_back({directories_.size() - 1, entry.cFileName});
-        } while (FindNextFileW(find.get(), &entry));
-    }
-
     std::wstring_view upperTitle_;
     CandidateList& candidates_;
     std::wstring upperName_;
@@ -114,7 +87,7 @@ std::pair<std::vector<std::wstring>, std::vector<std::wstring>> TolerantArtistFo
     const std::wstring wantedWithoutAccents = WithoutAccents(wanted);
     do {
         const std::wstring_view name = entry.cFileName;
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || (entry.dwFileAttributes & SkippedFolderAttributes) ||
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsSearchedFolder(entry.dwFileAttributes) ||
             name == L"." || name == L"..")
             continue;
         const std::wstring folder = TolerantName(name);

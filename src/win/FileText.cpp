@@ -4,7 +4,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 std::optional<std::string> ReadWholeFile(const std::wstring& path)
+{
+    return ReadWholeFile(path, 0x7FFFFFFF);
+}
+
+std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t largest)
 {
     if (path.empty())
         return std::nullopt;
@@ -13,7 +20,8 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path)
     if (!file)
         return std::nullopt;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 || size.QuadPart > 0x7FFFFFFF)
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > std::min<unsigned long long>(largest, 0x7FFFFFFF))
         return std::nullopt;
     std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;

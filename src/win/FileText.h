@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,8 @@
 // The whole contents of a file, read in one operation with the file open only
 // for it; nothing when the path is empty or the file cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
+// The same for a file of at most `largest` bytes; a larger one is not read.
+std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t largest);
 
 // Makes `contents` the whole of the file at `path`, creating it when missing,
 // without ever leaving it half written or emptied: the bytes go to a new file
