@@ -107,14 +107,7 @@ std::optional<PreparedText> PrepareText(std::wstring path, std::string bytes)
     const DecodedText decoded = DecodeText(bytes);
     if (!LooksLikeText(decoded.text))
         return std::nullopt;
-    const std::wstring form = FindForm(WideOf(decoded.text));
-    std::vector<std::wstring_view> words = WordsOf(form);
-    std::sort(words.begin(), words.end());
-    words.erase(std::unique(words.begin(), words.end()), words.end());
-    PreparedText prepared{std::move(path), std::move(bytes), {}};
-    for (const std::wstring_view word : words)
-        prepared.words.append(word).push_back(L' ');
-    return prepared;
+    return PreparedText{std::move(path), std::move(bytes), FindForm(WideOf(decoded.text))};
 }
 
 std::uint32_t TextIndex::WordId(std::wstring_view word)
@@ -149,11 +142,17 @@ void TextIndex::Put(PreparedText text)
     const TextName name = TextNameOf(text.path);
     const std::wstring nameForm = FindForm(name.artist) + L' ' + FindForm(name.title);
     entry.nameWords = WordIds(WordsOf(nameForm));
-    std::vector<std::wstring_view> words;
-    for (std::size_t at = 0, space; (space = text.words.find(L' ', at)) != std::wstring::npos; at = space + 1)
-        words.push_back(std::wstring_view(text.words).substr(at, space - at));
-    entry.textWords = WordIds(words);
-    entry.textWords.shrink_to_fit();
+    std::string packed;
+    std::uint32_t last = 0;
+    for (const std::uint32_t id : WordIds(WordsOf(text.form))) {
+        std::uint32_t step = id - last;
+        for (; step >= 0x80; step >>= 7)
+            packed.push_back(static_cast<char>((step & 0x7F) | 0x80));
+        packed.push_back(static_cast<char>(step));
+        last = id;
+    }
+    packed.shrink_to_fit();
+    entry.textWords = std::move(packed);
     entry.path = std::move(text.path);
     entry.bytes = std::move(text.bytes);
     ordered_ = false;
@@ -252,8 +251,17 @@ std::vector<TextIndex::Hit> TextIndex::Find(const FindQuery& query)
             found |= marks[word];
         const bool byName = (found & all) == all;
         if (!byName)
-            for (const std::uint32_t word : entry.textWords)
+            for (std::size_t at = 0, word = 0; at < entry.textWords.size();) {
+                std::uint32_t step = 0;
+                for (int shift = 0;; shift += 7) {
+                    const auto part = static_cast<unsigned char>(entry.textWords[at++]);
+                    step |= static_cast<std::uint32_t>(part & 0x7F) << shift;
+                    if (part < 0x80)
+                        break;
+                }
+                word += step;
                 found |= marks[word];
+            }
         if ((found & all) == all)
             scored.push_back({{id, byName}, std::popcount(found >> 32)});
     }

@@ -39,8 +39,8 @@ struct FindQuery {
 struct PreparedText {
     std::wstring path;
     std::string bytes;
-    // The distinct words of the text, sorted, each followed by a space.
-    std::wstring words;
+    // The text as the find reads its words.
+    std::wstring form;
 };
 
 // Nothing when the bytes, decoded as the program decodes a song's text, are
@@ -94,7 +94,9 @@ private:
         std::wstring path;
         std::string bytes;
         std::vector<std::uint32_t> nameWords;
-        std::vector<std::uint32_t> textWords;
+        // The text's word ids in order, each as its distance from the one
+        // before in seven-bit groups, low first: most take a byte.
+        std::string textWords;
     };
     struct WordHash {
         using is_transparent = void;

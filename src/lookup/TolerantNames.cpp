@@ -119,7 +119,11 @@ bool IsSeparator(char32_t c)
 
 wchar_t UnifiedCharacter(wchar_t original)
 {
-    const char32_t c = FoldedCase(CodeOf(original));
+    // The small letters and digits of nearly every name and text, at once.
+    const char32_t code = CodeOf(original);
+    if ((code >= U'a' && code <= U'z') || (code >= U'0' && code <= U'9') || (code >= 0x430 && code <= 0x44F))
+        return original;
+    const char32_t c = FoldedCase(code);
     if (c == 0x451) // ё, often written as е
         return L'\x435';
     if ((c >= 0x2010 && c <= 0x2015) || c == 0x2212)
