@@ -29,8 +29,9 @@ int ProgramWindows::RunMessageLoop()
 {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // The options window's keys first, then the main window's shortcuts.
-        if ((options_ && options_->TakeDialogMessage(message)) || mainWindow.TranslateShortcut(message))
+        // The options and find windows' keys first, then the main window's shortcuts.
+        if ((options_ && options_->TakeDialogMessage(message)) || mainWindow.TakeFindMessage(message) ||
+            mainWindow.TranslateShortcut(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

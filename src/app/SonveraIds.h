@@ -15,6 +15,7 @@
 #define ID_MenuSaveText 1104
 #define ID_MenuTrim 1105
 #define ID_MenuNorm 1106
+#define ID_MenuFind 1107
 #define ID_MenuWinampPlay 1201
 #define ID_MenuWinampPause 1202
 #define ID_MenuWinampStop 1203

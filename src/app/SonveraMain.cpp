@@ -9,7 +9,6 @@
 #include "app/ToolbarIcons.h"
 #include "artist/ArtistInfoPanel.h"
 #include "editing/TextSaving.h"
-#include "lookup/RefreshCycle.h"
 #include "player/PlayerLink.h"
 #include "settings/Settings.h"
 #include "win/DeviceContext.h"
@@ -57,6 +56,7 @@ constexpr CommandHandler MenuHandlers[] = {
     {ID_MenuSaveText, &TSonveraMain::MenuSaveTextClick},
     {ID_MenuTrim, &TSonveraMain::MenuTrimClick},
     {ID_MenuNorm, &TSonveraMain::MenuNormClick},
+    {ID_MenuFind, &TSonveraMain::MenuFindClick},
     {ID_MenuSyncEarlier, &TSonveraMain::MenuSyncEarlierClick},
     {ID_MenuSyncLater, &TSonveraMain::MenuSyncLaterClick},
     {ID_MenuSyncFollow, &TSonveraMain::MenuSyncFollowClick},

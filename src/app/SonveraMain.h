@@ -5,6 +5,7 @@
 #include "settings/Settings.h"
 #include "app/MainWindowLayout.h"
 #include "app/RichTextArea.h"
+#include "find/FindWindow.h"
 #include "lookup/RefreshCycle.h"
 #include "win/UniqueHandle.h"
 
@@ -119,6 +120,14 @@ public:
     void MenuSyncTimingClick(HWND sender);
     void MenuSyncMarkClick(HWND sender);
     void SetFollowPeriod(unsigned periodMs) override;
+
+    // "Найти текст..." and what it needs; in SonveraMainFind.cpp. The find
+    // window is made when first opened: null before.
+    void MenuFindClick(HWND sender);
+    TFind* Find() const { return find_.get(); }
+    // For the message loop, before the shortcuts: the find window's keys.
+    bool TakeFindMessage(MSG& message);
+    void TextWritten(const std::wstring& file) override;
 
     HMENU Menu1() const { return menuBar_; }
     HWND ToolBar1() const { return toolBar_; }
@@ -247,6 +256,7 @@ private:
     std::unique_ptr<AboutPanel> aboutPanel_;
     std::unique_ptr<ArtistInfoPanel> artistInfo_;
     std::unique_ptr<RefreshCycle> refresh_;
+    std::unique_ptr<TFind> find_;
 
     std::string toolBarHints_[7];
     std::wstring toolBarWideHints_[7];

@@ -24,4 +24,7 @@ public:
     virtual std::wstring StatusText() const = 0;
     virtual void SetStatusText(const std::wstring& text) = 0;
     virtual void SetStatusHint(const std::wstring& hint) = 0;
+    // Told of each text written to its file, so that what keeps the folder's
+    // texts (the find's index) takes it in at once.
+    virtual void TextWritten(const std::wstring& file) { (void)file; }
 };

@@ -87,7 +87,12 @@ bool WriteCurrentText(SongTextView& view)
     }
 
     const SettingsSource& settings = view.Settings();
-    const std::wstring folder = ArtistFolderOf(session.Song, settings);
+    // A new text goes to the song's artist's folder, made when missing; a
+    // text read from a file goes back to that file's folder, whichever song
+    // plays (a text chosen in the find window need not be the song's).
+    const std::wstring& file = session.CurrentTextFile;
+    const std::wstring folder =
+        file.empty() ? ArtistFolderOf(session.Song, settings) : file.substr(0, file.find_last_of(L'\\'));
 
     if (!IsFolder(folder) && !CreateDirectoryW(folder.c_str(), nullptr) && !IsFolder(folder)) {
         ShowBox(view, IDS_CannotCreateFolder, IDS_CannotCreateFolderCaption);
@@ -102,6 +107,7 @@ bool WriteCurrentText(SongTextView& view)
     }
     session.CurrentTextFormat = {plan.format, true};
     ShowSaved(view);
+    view.TextWritten(session.CurrentTextFile);
     return true;
 }
 

@@ -26,6 +26,16 @@ namespace {
 
 enum MissKind { PlayerNotRunning = 0, PlayerNotPlaying = 1, NoTextForSong = 2 };
 
+// Marks a refresh under way; an error that ends it must not leave every
+// later one waiting.
+struct Running {
+    bool& flag;
+    explicit Running(bool& running) : flag(running) { flag = true; }
+    ~Running() { flag = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+};
+
 } // namespace
 
 RefreshCycle::RefreshCycle(RefreshView& view) : view_(view), follower_(session_, view.Text()) {}
@@ -74,14 +84,7 @@ void RefreshCycle::MenuRefreshClick()
         pending_ = true;
         return;
     }
-    // An error that ends a refresh must not leave every later one waiting.
-    struct Running {
-        bool& flag;
-        explicit Running(bool& running) : flag(running) { flag = true; }
-        ~Running() { flag = false; }
-        Running(const Running&) = delete;
-        Running& operator=(const Running&) = delete;
-    } running(refreshing_);
+    const Running running(refreshing_);
     do {
         pending_ = false;
         Refresh();
@@ -181,12 +184,21 @@ bool RefreshCycle::AskAboutEdits()
 
 bool RefreshCycle::ShowCandidate(std::size_t index)
 {
+    if (!ShowFile(session_.Candidates[index], true))
+        return false;
+    session_.Candidates.erase(session_.Candidates.begin() + static_cast<std::ptrdiff_t>(index));
+    view_.EnableNextCommands(!session_.Candidates.empty());
+    return true;
+}
+
+bool RefreshCycle::ShowFile(const std::wstring& file, bool ofTheSong)
+{
     const SettingsSource& settings = view_.Settings();
-    session_.CurrentTextFile = session_.Candidates[index];
+    session_.CurrentTextFile = file;
     // A time-tagged twin of the text is taken first. (A missing file's
     // attributes have the folder bit set too.)
     if (const std::wstring timed = TimedTextFileOf(session_.CurrentTextFile);
-        !timed.empty() && (GetFileAttributesW(timed.c_str()) & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        ofTheSong && !timed.empty() && (GetFileAttributesW(timed.c_str()) & FILE_ATTRIBUTE_DIRECTORY) == 0)
         session_.CurrentTextFile = timed;
     session_.CurrentTextFormat = {};
     session_.NoSong = false;
@@ -204,14 +216,35 @@ bool RefreshCycle::ShowCandidate(std::size_t index)
             return false;
         }
         session_.CurrentTextFormat = ShowFileText(view_.Text(), *text);
-        follower_.Take(DecodeText(*text).text);
+        if (ofTheSong)
+            follower_.Take(DecodeText(*text).text);
     }
     RestartFollowing();
     view_.SetStatusHint(session_.CurrentTextFile);
     view_.SetStatusText(StatusTextOf(session_.CurrentTextFile, settings.TextsPath()));
-    session_.Candidates.erase(session_.Candidates.begin() + static_cast<std::ptrdiff_t>(index));
-    view_.EnableNextCommands(!session_.Candidates.empty());
     return true;
+}
+
+bool RefreshCycle::ShowChosenText(const std::wstring& file)
+{
+    if (refreshing_)
+        return false;
+    bool shown = false;
+    {
+        const Running running(refreshing_);
+        const SettingsSource& settings = view_.Settings();
+        shown = (!view_.Text().Modified() || AskAboutEdits()) && ShowFile(file, false) &&
+                !(settings.LengthIsWidthEnabled() && settings.LengthIsWidth() &&
+                  !FitWindowWidth(view_.Window(), view_.Text(), view_.AnT(), session_.CurrentTextFile, settings));
+        if (shown && settings.AutoTrim())
+            view_.Text().Trim();
+        if (shown)
+            view_.Text().MoveCaretToStart();
+    }
+    // A refresh asked for while a box was open.
+    if (pending_)
+        MenuRefreshClick();
+    return shown;
 }
 
 void RefreshCycle::ReportMiss(int kind)

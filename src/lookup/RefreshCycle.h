@@ -32,6 +32,13 @@ public:
     // window was hidden, or a command of the timed text, the look set going again.
     void FollowTimer();
     void RestartFollowing();
+    // A text the user chose (in the find window), shown as a found text is:
+    // an edit saved or asked about first, the status line, the width and the
+    // tidying as a refresh leaves them; the song, its other texts and the
+    // next command stay as they were. Not followed, nor its timed twin
+    // taken: it need not be the song that plays. False when it was not
+    // shown, also while a refresh waits for an answer.
+    bool ShowChosenText(const std::wstring& file);
 
     // The song it is on.
     SongSession& Session() { return session_; }
@@ -45,6 +52,8 @@ private:
     // False when the edit was to be saved and could not be.
     bool AskAboutEdits();
     bool ShowCandidate(std::size_t index);
+    // `ofTheSong`: its timed twin taken first, and followed as the song plays.
+    bool ShowFile(const std::wstring& file, bool ofTheSong);
     void ReportMiss(int kind);
     // The follow timer's period now; 0 stops it.
     void FollowEvery(unsigned periodMs);

@@ -15,11 +15,13 @@ bool IsSearchedFolder(DWORD attributes);
 // its attributes, which may be a folder of that name.
 using TextEntryVisitor = std::function<void(const std::wstring& folder, const WIN32_FIND_DATAW& entry)>;
 
-// Every "*.txt" entry of one folder, in the order the enumeration meets them.
+// Every "*.txt" entry of one folder (letter case aside), in the order the
+// enumeration meets them.
 void ForEachTextEntry(const std::wstring& folder, const TextEntryVisitor& visit);
 
 // Every "*.txt" entry of the folders an artist's texts are looked for in:
 // the artist's folder and its immediate subfolders, each unless hidden or
-// system, in the order the enumeration meets them. False when the artist's
-// folder cannot be opened.
+// system: the artist's own first, then each subfolder's, in the order the
+// enumeration meets them. One enumeration of each folder. False when the
+// artist's folder cannot be opened.
 bool ForEachArtistText(const std::wstring& artistFolder, const TextEntryVisitor& visit);

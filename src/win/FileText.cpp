@@ -6,6 +6,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// What the first read of a file asks for.
+constexpr std::size_t ReadChunk = 1 << 14;
+
+} // namespace
+
 std::optional<std::string> ReadWholeFile(const std::wstring& path)
 {
     return ReadWholeFile(path, 0x7FFFFFFF);
@@ -19,21 +26,23 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path, std::size_t l
                                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file)
         return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > std::min<unsigned long long>(largest, 0x7FFFFFFF))
+    // Read until a read comes back short, without asking the size first: a
+    // song's text takes one read, into the stack, and one allocation.
+    char first[ReadChunk];
+    DWORD read = 0;
+    if (!ReadFile(file.get(), first, sizeof first, &read, nullptr) || read > largest)
         return std::nullopt;
-    std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done), &read, nullptr))
+    std::string contents(first, read);
+    for (std::size_t wanted = sizeof first; read == wanted;) {
+        const std::size_t done = contents.size();
+        wanted = std::min<std::size_t>(done, 1 << 30);
+        contents.resize(done + wanted);
+        if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(wanted), &read, nullptr))
             return std::nullopt;
-        if (read == 0)
-            break;
-        done += read;
+        contents.resize(done + read);
+        if (contents.size() > largest)
+            return std::nullopt;
     }
-    contents.resize(done);
     return contents;
 }
 

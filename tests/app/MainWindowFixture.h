@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +47,20 @@ inline void DispatchPendingMessages()
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
+}
+
+// Runs what arrives for this thread's windows until `done` says so, or for
+// at most `timeoutMs`; whether it did.
+inline bool DispatchUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        DispatchPendingMessages();
+    }
+    return true;
 }
 
 // A key pressed with Ctrl held, as the message loop meets it; true when the
