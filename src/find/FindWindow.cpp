@@ -21,8 +21,11 @@ constexpr UINT ProgressMessage = WM_APP + 1;
 constexpr UINT_PTR KeepTimer = 1;
 // While the folder is read, the results follow it this often at most.
 constexpr DWORD RequeryMs = 300;
-// The name's column takes this part of the list, the matching line the rest.
-constexpr int NameColumnPercent = 40;
+// The name's column is as wide as the longest of the first results' names,
+// within these parts of the list; the matching line takes the rest.
+constexpr int LeastNamePercent = 30;
+constexpr int MostNamePercent = 60;
+constexpr std::size_t MeasuredRows = 100;
 
 std::wstring Formatted(UINT id, std::initializer_list<std::size_t> numbers)
 {
@@ -247,11 +250,31 @@ void TFind::Layout()
     place(query_, designed_[0], 0, 0);
     place(results_, designed_[1], taller, 0);
     place(status_, designed_[2], 0, taller);
+    FitColumns();
+}
+
+void TFind::FitColumns()
+{
+    // The names of the first results whole where the lines leave room.
+    int widest = 0;
+    bool lines = false;
+    if (reader_) {
+        reader_->WithIndex([&](TextIndex& index) {
+            for (std::size_t row = 0; row < std::min(hits_.size(), MeasuredRows); ++row) {
+                const std::wstring name = index.NameOf(hits_[row].text);
+                widest = std::max(widest, static_cast<int>(SendMessageW(results_, LVM_GETSTRINGWIDTHW, 0,
+                                                                        reinterpret_cast<LPARAM>(name.c_str()))));
+                lines = lines || !hits_[row].byName;
+            }
+        });
+    }
     RECT list{};
     GetClientRect(results_, &list);
-    const int nameWidth = list.right * NameColumnPercent / 100;
+    const int padding = 4 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) / 2;
+    const int nameWidth = std::clamp(widest + padding, static_cast<int>(list.right * LeastNamePercent / 100),
+                                     std::max(1, static_cast<int>(list.right * (lines ? MostNamePercent : 100) / 100)));
     SendMessageW(results_, LVM_SETCOLUMNWIDTH, 0, nameWidth);
-    SendMessageW(results_, LVM_SETCOLUMNWIDTH, 1, list.right - nameWidth);
+    SendMessageW(results_, LVM_SETCOLUMNWIDTH, 1, std::max(0, static_cast<int>(list.right) - nameWidth));
 }
 
 void TFind::TakeProgress()
@@ -288,6 +311,7 @@ void TFind::RunQuery(bool keepChoice)
         SendMessageW(results_, LVM_SETITEMSTATE, choice, reinterpret_cast<LPARAM>(&state));
         SendMessageW(results_, LVM_ENSUREVISIBLE, choice, FALSE);
     }
+    FitColumns();
     InvalidateRect(results_, nullptr, TRUE);
     ShowStatus();
 }

@@ -58,6 +58,7 @@ private:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Create();
     void Layout();
+    void FitColumns();
     void Release();
     void TakeProgress();
     // The results of the query in the field; the chosen one kept chosen
