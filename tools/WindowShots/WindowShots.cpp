@@ -1,10 +1,12 @@
 // Opens the running program's options window and saves a picture of each of
-// its tabs, stepping through them with the arrow key. For the documentation's screenshots:
+// its tabs, stepping through them with the arrow key, then one of the find
+// window with a Cyrillic query typed. For the documentation's screenshots:
 //
 //   WindowShots.exe UNIX_FOLDER
 //
 // Needs ImageMagick's `import` on the X display that Wine draws on.
 #include "app/SonveraIds.h"
+#include "find/FindIds.h"
 
 #include <windows.h>
 
@@ -78,5 +80,21 @@ int main(int argc, char** argv)
             return 1;
         std::printf("%s\n", file.c_str());
     }
+    PostMessageA(options, WM_CLOSE, 0, 0);
+    PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(ID_MenuFind, 0), 0);
+    HWND find = nullptr;
+    for (int attempt = 0; attempt < 100 && !(find && IsWindowVisible(find)); ++attempt, Sleep(100))
+        find = FindWindowW(L"#32770", L"Найти текст");
+    if (!find) {
+        std::fprintf(stderr, "WindowShots: the find window did not open\n");
+        return 1;
+    }
+    for (const wchar_t key : std::wstring(L"свет"))
+        SendMessageW(GetDlgItem(find, IDC_FindQuery), WM_CHAR, key, 1);
+    Sleep(1500);
+    const std::string file = std::string(argv[1]) + "/find.png";
+    if (!Shoot(find, file))
+        return 1;
+    std::printf("%s\n", file.c_str());
     return 0;
 }
