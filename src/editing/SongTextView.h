@@ -26,5 +26,5 @@ public:
     virtual void SetStatusHint(const std::wstring& hint) = 0;
     // Told of each text written to its file, so that what keeps the folder's
     // texts (the find's index) takes it in at once.
-    virtual void TextWritten(const std::wstring& file) { (void)file; }
+    virtual void TextWritten(const std::wstring& /*file*/) {}
 };

@@ -2,6 +2,7 @@
 
 #include "find/FindIds.h"
 #include "settings/SettingsSource.h"
+#include "win/DeviceContext.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 #include "win/WindowText.h"
@@ -25,7 +26,7 @@ constexpr DWORD RequeryMs = 300;
 // within these parts of the list; the matching line takes the rest.
 constexpr int LeastNamePercent = 30;
 constexpr int MostNamePercent = 60;
-constexpr std::size_t MeasuredRows = 100;
+constexpr std::size_t MeasuredRows = 50;
 
 std::wstring Formatted(UINT id, std::initializer_list<std::size_t> numbers)
 {
@@ -158,7 +159,7 @@ INT_PTR CALLBACK TFind::DialogProcedure(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT CALLBACK TFind::QueryKeys(HWND query, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR results) noexcept
+                                  DWORD_PTR results) noexcept
 {
     // The arrows and the page keys move through the results while the
     // typing goes on in the field.
@@ -177,7 +178,8 @@ INT_PTR TFind::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         results_ = GetDlgItem(window_, IDC_FindResults);
         status_ = GetDlgItem(window_, IDC_FindStatus);
         const std::wstring cue = LoadUnicodeResourceString(IDS_FindQueryCue);
-        SendMessageW(query_, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(cue.c_str()));
+        // Shown in the empty field also while it has the focus, where Windows can.
+        SendMessageW(query_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
         SetWindowSubclass(query_, QueryKeys, 0, reinterpret_cast<DWORD_PTR>(results_));
         SendMessageW(results_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
         LVCOLUMNW column{};
@@ -207,7 +209,8 @@ INT_PTR TFind::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         auto& header = *reinterpret_cast<NMHDR*>(lParam);
         if (header.hwndFrom == results_ && header.code == LVN_GETDISPINFOW)
             FillRow(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
-        else if (header.hwndFrom == results_ && header.code == NM_DBLCLK)
+        else if (header.hwndFrom == results_ && header.code == NM_DBLCLK &&
+                 reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem >= 0)
             ShowChosen();
         return FALSE;
     }
@@ -256,14 +259,17 @@ void TFind::Layout()
 void TFind::FitColumns()
 {
     // The names of the first results whole where the lines leave room.
-    int widest = 0;
+    LONG widest = 0;
     bool lines = false;
     if (reader_) {
+        const WindowDc context(results_);
+        const SelectedObject font(context.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(results_, WM_GETFONT, 0, 0)));
         reader_->WithIndex([&](TextIndex& index) {
             for (std::size_t row = 0; row < std::min(hits_.size(), MeasuredRows); ++row) {
                 const std::wstring name = index.NameOf(hits_[row].text);
-                widest = std::max(widest, static_cast<int>(SendMessageW(results_, LVM_GETSTRINGWIDTHW, 0,
-                                                                        reinterpret_cast<LPARAM>(name.c_str()))));
+                SIZE extent{};
+                GetTextExtentPoint32W(context.get(), name.data(), static_cast<int>(name.size()), &extent);
+                widest = std::max(widest, extent.cx);
                 lines = lines || !hits_[row].byName;
             }
         });
@@ -271,7 +277,7 @@ void TFind::FitColumns()
     RECT list{};
     GetClientRect(results_, &list);
     const int padding = 4 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) / 2;
-    const int nameWidth = std::clamp(widest + padding, static_cast<int>(list.right * LeastNamePercent / 100),
+    const int nameWidth = std::clamp(static_cast<int>(widest) + padding, static_cast<int>(list.right * LeastNamePercent / 100),
                                      std::max(1, static_cast<int>(list.right * (lines ? MostNamePercent : 100) / 100)));
     SendMessageW(results_, LVM_SETCOLUMNWIDTH, 0, nameWidth);
     SendMessageW(results_, LVM_SETCOLUMNWIDTH, 1, std::max(0, static_cast<int>(list.right) - nameWidth));

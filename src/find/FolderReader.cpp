@@ -50,7 +50,7 @@ std::wstring WithBackslash(std::wstring folder)
 
 FolderReader::FolderReader(std::wstring textsFolder, HWND window, UINT message)
     : folder_(WithBackslash(std::move(textsFolder))), window_(window), message_(message),
-      stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this] { Run(); })
+      stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), run_([this] { Run(); }), thread_(StartThread(run_))
 {
 }
 
@@ -58,7 +58,7 @@ FolderReader::~FolderReader()
 {
     stopping_ = true;
     SetEvent(stop_.get());
-    thread_.join();
+    WaitForSingleObject(thread_.get(), INFINITE);
 }
 
 bool FolderReader::Reads(const std::wstring& folder) const
@@ -159,34 +159,34 @@ void FolderReader::ReadAll()
         Entry entry;
         std::optional<std::string> bytes;
     };
-    std::mutex readMutex;
+    CriticalSection readLock;
     std::vector<ReadText> read;
     bool listed = false;
     const UniqueKernelHandle someRead(CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    std::thread reading([&] {
+    const std::function<void()> readAll = [&] {
         std::size_t count = 0;
         ListTexts({}, [&](Entry entry) {
             std::optional<std::string> bytes = Stopping() ? std::nullopt : Read(entry);
-            const std::lock_guard<std::mutex> lock(readMutex);
+            const CriticalSection::Held held(readLock);
             read.push_back({std::move(entry), std::move(bytes)});
             if (++count % ReportEvery == 0)
                 SetEvent(someRead.get());
         });
-        const std::lock_guard<std::mutex> lock(readMutex);
+        const CriticalSection::Held held(readLock);
         listed = true;
         total_ = count;
         SetEvent(someRead.get());
-    });
+    };
     struct Joined {
-        std::thread& thread;
-        ~Joined() { thread.join(); }
-    } joined{reading};
+        UniqueKernelHandle thread;
+        ~Joined() { WaitForSingleObject(thread.get(), INFINITE); }
+    } reading{StartThread(readAll)};
 
     std::vector<ReadText> taking;
     for (std::size_t taken = 0; !Stopping();) {
         bool done = false;
         {
-            const std::lock_guard<std::mutex> lock(readMutex);
+            const CriticalSection::Held held(readLock);
             done = listed;
             taking.swap(read);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "find/TextIndex.h"
+#include "win/Threads.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -8,10 +9,8 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 // Reads every text of the texts folder that the search can find into an
@@ -49,7 +48,7 @@ public:
     template <typename Work>
     auto WithIndex(Work work)
     {
-        const std::lock_guard<std::mutex> lock(mutex_);
+        const CriticalSection::Held held(lock_);
         return work(index_);
     }
 
@@ -93,12 +92,13 @@ private:
     // watch: waiting on an event, even for no time, costs as much as a read.
     std::atomic<bool> stopping_{false};
     UniqueKernelHandle stop_;
-    std::mutex mutex_;
+    CriticalSection lock_;
     TextIndex index_;
     std::atomic<std::size_t> read_{0};
     std::atomic<std::size_t> total_{0};
     std::atomic<bool> finished_{false};
     std::atomic<bool> folderMissing_{false};
     std::atomic<bool> reported_{false};
-    std::thread thread_;
+    const std::function<void()> run_;
+    UniqueKernelHandle thread_;
 };
