@@ -37,6 +37,7 @@ public:
     void SetLooks(std::span<const LookedRange> ranges) override;
     std::size_t FirstVisibleCharacter() const override;
     void ScrollToCharacter(std::size_t at) override;
+    void KeepInView(std::size_t at) override;
     std::size_t CharacterAt(POINT point) const override;
     void SetReadOnly(bool readOnly) override;
     // The current line's colours: the label's.

@@ -60,6 +60,8 @@ public:
     // view, a few lines below the top.
     virtual std::size_t FirstVisibleCharacter() const = 0;
     virtual void ScrollToCharacter(std::size_t at) = 0;
+    // Scrolls as above only when the line of `at` is out of view or near its bottom.
+    virtual void KeepInView(std::size_t at) = 0;
     // The character nearest a point of the area, in its client coordinates.
     virtual std::size_t CharacterAt(POINT point) const = 0;
     virtual void SetReadOnly(bool readOnly) = 0;

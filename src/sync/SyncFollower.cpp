@@ -14,9 +14,15 @@
 
 namespace {
 
-constexpr unsigned FollowPeriodMs = 100;
+// While the player plays, the position is read when the next line or word
+// is due (a little after, so that it has begun), and at least this often,
+// so that a jump made in the player is caught.
+constexpr unsigned LongestLookMs = 500;
+constexpr unsigned ShortestLookMs = 10;
+constexpr unsigned PastTheChangeMs = 5;
+// Paused or stopped, only the state is asked, this often; while it plays,
+// the state is asked as often too.
 constexpr unsigned WaitPeriodMs = 1000;
-constexpr int LooksPerStateCheck = static_cast<int>(WaitPeriodMs / FollowPeriodMs);
 // Line changes the following leaves the view alone after a scroll by hand.
 constexpr int LineChangesPausedByScrolling = 2;
 
@@ -144,7 +150,8 @@ unsigned SyncFollower::PeriodNow(HWND player)
 {
     if (!Followed() || !player || !IsWindow(player) || !Speaks(player))
         return 0;
-    return PlaybackOf(player) == PlayerPlayback::Playing ? FollowPeriodMs : WaitPeriodMs;
+    msToStateCheck_ = 0;
+    return PlaybackOf(player) == PlayerPlayback::Playing ? ShortestLookMs : WaitPeriodMs;
 }
 
 unsigned SyncFollower::Follow(HWND player)
@@ -153,21 +160,27 @@ unsigned SyncFollower::Follow(HWND player)
         return 0;
     // While it plays, a look asks only the position; the state once a second,
     // to rest while the player pauses.
-    if (looksToStateCheck_-- <= 0) {
-        looksToStateCheck_ = LooksPerStateCheck - 1;
+    if (msToStateCheck_ <= 0) {
+        msToStateCheck_ = WaitPeriodMs;
         if (PlaybackOf(player) != PlayerPlayback::Playing) {
-            looksToStateCheck_ = 0;
+            msToStateCheck_ = 0;
             return WaitPeriodMs;
         }
     }
     const std::optional<int> position = PositionMsOf(player);
     if (!position) {
-        looksToStateCheck_ = 0;
+        msToStateCheck_ = 0;
         return WaitPeriodMs;
     }
     positionMs_ = *position;
-    ShowLine(LineAt(cues_, positionMs_, session_.SyncedOffsetMs), positionMs_, false);
-    return FollowPeriodMs;
+    const std::optional<std::size_t> line = LineAt(cues_, positionMs_, session_.SyncedOffsetMs);
+    ShowLine(line, positionMs_, false);
+    const std::optional<int> wait =
+        MsToNextChange(cues_, line ? &session_.Synced->lines[*line] : nullptr, positionMs_, session_.SyncedOffsetMs);
+    const unsigned period =
+        wait ? std::clamp(static_cast<unsigned>(*wait) + PastTheChangeMs, ShortestLookMs, LongestLookMs) : LongestLookMs;
+    msToStateCheck_ -= static_cast<int>(period);
+    return period;
 }
 
 std::size_t SyncFollower::ShownIndexOf(std::size_t line) const
@@ -229,7 +242,7 @@ void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, boo
     if (pausedFor_ > 0) {
         --pausedFor_;
     } else {
-        area_.ScrollToCharacter(LineStart(newLine));
+        area_.KeepInView(LineStart(newLine));
     }
     viewTop_ = area_.FirstVisibleCharacter();
 }

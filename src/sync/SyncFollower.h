@@ -33,9 +33,10 @@ public:
     // (and is emptied) when it held a followed one.
     void Forget();
 
-    // The period the look at the player should come again after, in ms: often
-    // while the player plays a followed text, seldom while it is paused or
-    // stopped (only its state is asked then), 0 when there is nothing to follow.
+    // The period the look at the player should come again after, in ms: when
+    // the next line or word is due while the player plays a followed text,
+    // seldom while it is paused or stopped (only its state is asked then), 0
+    // when there is nothing to follow.
     unsigned PeriodNow(HWND player);
     // One look at the player; returns the period for the next.
     unsigned Follow(HWND player);
@@ -87,7 +88,7 @@ private:
     // Scrolling by hand pauses the keeping in view for this many line changes.
     int pausedFor_ = 0;
     std::size_t viewTop_ = 0;
-    int looksToStateCheck_ = 0;
+    int msToStateCheck_ = 0;
     HWND askedPlayer_ = nullptr;
     bool speaks_ = false;
     bool timing_ = false;

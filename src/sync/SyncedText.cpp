@@ -315,6 +315,23 @@ std::optional<std::size_t> LineAt(const std::vector<Cue>& cues, int positionMs, 
     return std::prev(after)->line;
 }
 
+std::optional<int> MsToNextChange(const std::vector<Cue>& cues, const SyncedLine* line, int positionMs, int offsetMs)
+{
+    const long long position = Shifted(positionMs, offsetMs);
+    const auto after = std::upper_bound(
+        cues.begin(), cues.end(), position, [](long long at, const Cue& cue) { return at < cue.ms; });
+    std::optional<long long> next;
+    if (after != cues.end())
+        next = after->ms;
+    if (line)
+        for (const SyncedWord& word : line->words)
+            if (word.ms > position && (!next || word.ms < *next))
+                next = word.ms;
+    if (!next)
+        return std::nullopt;
+    return static_cast<int>(std::min<long long>(*next - position, INT_MAX));
+}
+
 std::optional<int> JumpTargetOf(const SyncedText& text, std::size_t line, int offsetMs)
 {
     if (line >= text.lines.size() || text.lines[line].times.empty())

@@ -74,6 +74,11 @@ std::vector<Cue> CuesOf(const SyncedText& text);
 // sooner). Nothing before the first cue.
 std::optional<std::size_t> LineAt(const std::vector<Cue>& cues, int positionMs, int offsetMs);
 
+// How long after `positionMs` what is sung next changes: the next cue of
+// the text, or the next word of `line` (the line being sung, when there is
+// one), the offset taken into account; nothing when no cue or word lies ahead.
+std::optional<int> MsToNextChange(const std::vector<Cue>& cues, const SyncedLine* line, int positionMs, int offsetMs);
+
 // The song position at which `line` is first sung, the offset taken into
 // account (what the player is asked to jump to); nothing for an untimed line.
 std::optional<int> JumpTargetOf(const SyncedText& text, std::size_t line, int offsetMs);

@@ -19,6 +19,17 @@ inline double Seconds()
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// Processor seconds this process has used, in user and kernel mode.
+inline double ProcessorSeconds()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto seconds = [](FILETIME time) {
+        return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
 inline double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

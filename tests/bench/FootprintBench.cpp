@@ -95,8 +95,10 @@ int main()
     std::printf("idle_timer_followed_the_song: %s\n", followed ? "yes" : "no");
     std::fflush(stdout);
 
-    // A timed text followed as the song plays: ten looks at the player a
-    // second, a new line highlighted every second.
+    // A timed text followed as the song plays, a new line highlighted every
+    // second, in a window of a size to read it in (a line a row, 30 rows).
+    StoreSetting("Width", 480);
+    StoreSetting("Height", 640);
     double followPercent = -1;
     player.SetTitle("3. Artist - Timed Song - Winamp");
     {

@@ -219,7 +219,7 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
         SendMessageA(player->MainWindow(), setPosition, static_cast<WPARAM>(ms), 0);
         main->Refresh().FollowTimer();
     };
-    // Which characters stand out: bold the line, underlined its word.
+    // Which characters stand out: the line on the label's paper, its word underlined.
     const auto looks = [&] {
         std::string seen;
         const std::u16string text = main->Text().Text();
@@ -231,8 +231,8 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
             SendMessageA(main->Memo2(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
             seen += text[static_cast<std::size_t>(index)] == u'\r' ? '|'
                     : format.dwEffects & CFE_UNDERLINE              ? 'u'
-                    : format.dwEffects & CFE_BOLD                   ? 'b'
-                                                                    : '.';
+                    : format.dwEffects & CFE_AUTOBACKCOLOR          ? '.'
+                                                                    : 'b';
         }
         return seen;
     };

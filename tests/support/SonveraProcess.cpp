@@ -54,25 +54,27 @@ UniqueRegistryKey SettingsKey()
 
 } // namespace
 
-StartedProgram StartSonveraExe()
+StartedProgram StartSonveraExe(std::wstring exe)
 {
-    char exe[MAX_PATH];
-    std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    path.replace(path.rfind('\\') + 1, std::string::npos, "..\\src\\Sonvera.exe");
-    std::string commandLine = '"' + path + '"';
-    STARTUPINFOA startup{};
+    if (exe.empty()) {
+        wchar_t own[MAX_PATH];
+        exe.assign(own, GetModuleFileNameW(nullptr, own, MAX_PATH));
+        exe.replace(exe.rfind(L'\\') + 1, std::wstring::npos, L"..\\src\\Sonvera.exe");
+    }
+    std::wstring commandLine = L'"' + exe + L'"';
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return {};
     AssignProcessToJobObject(KillOnCloseJob(), process.hProcess);
     CloseHandle(process.hThread);
     return {UniqueKernelHandle(process.hProcess), process.dwProcessId};
 }
 
-SonveraProcess::SonveraProcess()
+SonveraProcess::SonveraProcess(const std::wstring& exe)
 {
-    StartedProgram started = StartSonveraExe();
+    StartedProgram started = StartSonveraExe(exe);
     if (!started.process)
         throw std::runtime_error("cannot start Sonvera.exe");
     process_ = std::move(started.process);

@@ -14,7 +14,7 @@ struct StartedProgram {
     UniqueKernelHandle process;
     DWORD id = 0;
 };
-StartedProgram StartSonveraExe();
+StartedProgram StartSonveraExe(std::wstring exe = {});
 
 // The real program (Sonvera.exe, in the build's src folder beside the tests'
 // folder), started as a user starts it and watched from outside: what its
@@ -23,7 +23,8 @@ class SonveraProcess {
 public:
     // Waits until the main window or a message box is shown; throws when
     // neither is in time.
-    SonveraProcess();
+    // `exe`: another copy of the program than the build's.
+    explicit SonveraProcess(const std::wstring& exe = {});
     ~SonveraProcess();
     SonveraProcess(const SonveraProcess&) = delete;
     SonveraProcess& operator=(const SonveraProcess&) = delete;

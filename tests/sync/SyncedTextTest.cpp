@@ -86,6 +86,12 @@ TEST(LineAt, FollowsTheSongWithTheOffset)
         {799, 200, 5}, {299, 200, {}}, {1200, -200, 1}, {1199, -200, 5}, {2200, -200, 4}, {INT_MAX, INT_MAX, 5}, {INT_MIN, INT_MIN, {}}};
     for (const auto& c : cases)
         EXPECT_EQ(LineAt(cues, c.positionMs, c.offsetMs), c.line) << c.positionMs << " " << c.offsetMs;
+    const SyncedLine worded = ParseSyncedText(u"[00:01.00]a <00:01.40>b <00:01.20>c\n[00:02.00]d")->lines[0];
+    const struct { int positionMs; int offsetMs; const SyncedLine* line; std::optional<int> wait; } waits[] = {{0, 0, nullptr, 500}, {500, 0, nullptr, 500},
+        {2500, 0, nullptr, 500}, {3000, 0, nullptr, {}}, {1000, 0, &worded, 200}, {1250, 0, &worded, 150}, {1500, 0, &worded, 500}, {800, 200, &worded, 200},
+        {INT_MAX, INT_MAX, &worded, {}}, {INT_MIN, INT_MIN, nullptr, INT_MAX}};
+    for (const auto& c : waits)
+        EXPECT_EQ(MsToNextChange(cues, c.line, c.positionMs, c.offsetMs), c.wait) << c.positionMs << " " << c.offsetMs;
     EXPECT_EQ(JumpTargetOf(text, 5, -200), 700);
     EXPECT_EQ(JumpTargetOf(text, 1, 1500), 0);
     EXPECT_EQ(JumpTargetOf(text, 2, 0), std::nullopt);
