@@ -24,13 +24,14 @@ std::wstring FindForm(std::wstring_view text)
     return WithoutAccents(UnifiedText(text));
 }
 
-// Breaks of lines, tabs and page breaks, and the end-of-file mark old
-// editors left, are what a text holds besides its letters.
+// A control character that a text does not hold: not a line break, a tab,
+// a page break, nor the end-of-file mark that old editors left.
 bool IsStrayControl(char16_t c)
 {
     return c < 0x20 && c != u'\t' && c != u'\n' && c != u'\v' && c != u'\f' && c != u'\r' && c != 0x1A;
 }
 
+// A binary file read as code page 1251 has NULs and controls aplenty.
 bool LooksLikeText(std::u16string_view text)
 {
     if (text.find(u'\0') != std::u16string_view::npos)
