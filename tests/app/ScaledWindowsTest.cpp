@@ -164,6 +164,16 @@ void ExpectCaptionWhole(HWND control, bool boxed)
     EXPECT_LE(TextWidth(control, WindowTextOf(control)) + box, bounds.right - bounds.left) << WindowTextOf(control);
 }
 
+TEST_F(MainWindowTest, TheExternalEditorModesSmallWindowIsScaledToo)
+{
+    settings.openByShell = true;
+    const ::ClientSize client = CreateMain().ClientArea();
+    // Seven buttons of 20 pixels, two of border, the player panel of 73 and its
+    // gap of 5; the toolbar of 29, the label of 20 and the status line of 19.
+    EXPECT_NEAR(client.width, (140 + 2 + 73 + 5) * 1.5, 1);
+    EXPECT_NEAR(client.height, (29 + 20 + 19) * 1.5, 1);
+}
+
 // Every control of every tab where its row puts it at `factor`, a row with a
 // negative top hanging from the page's bottom, and, at the scale Wine draws
 // the boxes of check boxes and radio buttons at, every caption whole beside them.
