@@ -49,6 +49,11 @@ int FontPixels(HGDIOBJ font)
     return -shape.lfHeight;
 }
 
+int FontPixels(HWND control)
+{
+    return FontPixels(reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+}
+
 int TextWidth(HWND control, const std::string& text)
 {
     HDC context = GetDC(control);
@@ -99,8 +104,8 @@ TEST_F(MainWindowTest, AtOneAndAHalfTheStoredSizeShowsLargerWithFontsOfItsPoints
     EXPECT_EQ(kept.height, 300);
 
     // 10, 8 and 12 points at 144 DPI.
-    EXPECT_EQ(FontPixels(reinterpret_cast<HGDIOBJ>(SendMessageA(window.AnT(), WM_GETFONT, 0, 0))), 20);
-    EXPECT_EQ(FontPixels(reinterpret_cast<HGDIOBJ>(SendMessageA(window.StatusBar(), WM_GETFONT, 0, 0))), 16);
+    EXPECT_EQ(FontPixels(window.AnT()), 20);
+    EXPECT_EQ(FontPixels(window.StatusBar()), 16);
     EXPECT_EQ(FontPixels(window.Text().TextFont().get()), 24);
     // The 18-pixel icons drawn at 27 pixels.
     int side = 0;
@@ -123,8 +128,7 @@ TEST_F(MainWindowTest, AtOneAndAHalfTheStoredSizeShowsLargerWithFontsOfItsPoints
     ChangeScale(window.AboutMe().Window(), 96, {about.left, about.top, about.left + 400, about.top + 300});
     EXPECT_EQ(picture().cx, 320);
     EXPECT_EQ(ClientSize(window.ArtistInfo().Window()).cx, 300);
-    EXPECT_EQ(FontPixels(reinterpret_cast<HGDIOBJ>(SendMessageA(window.ArtistInfo().InforMemo(), WM_GETFONT, 0, 0))),
-              17);
+    EXPECT_EQ(FontPixels(window.ArtistInfo().InforMemo()), 17);
 }
 
 TEST_F(MainWindowTest, PartsLieAtTheirDesignPlacesScaledAndAMoveToAnotherScaleLosesNothing)
@@ -157,13 +161,6 @@ TEST_F(MainWindowTest, PartsLieAtTheirDesignPlacesScaledAndAMoveToAnotherScaleLo
     EXPECT_FALSE(window.IsButtonEnabled(ID_WinampAdd));
 }
 
-void ExpectCaptionWhole(HWND control, bool boxed)
-{
-    const int box = boxed ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
-    const RECT bounds = WindowBounds(control);
-    EXPECT_LE(TextWidth(control, WindowTextOf(control)) + box, bounds.right - bounds.left) << WindowTextOf(control);
-}
-
 TEST_F(MainWindowTest, TheExternalEditorModesSmallWindowIsScaledToo)
 {
     settings.openByShell = true;
@@ -172,6 +169,13 @@ TEST_F(MainWindowTest, TheExternalEditorModesSmallWindowIsScaledToo)
     // gap of 5; the toolbar of 29, the label of 20 and the status line of 19.
     EXPECT_NEAR(client.width, (140 + 2 + 73 + 5) * 1.5, 1);
     EXPECT_NEAR(client.height, (29 + 20 + 19) * 1.5, 1);
+}
+
+void ExpectCaptionWhole(HWND control, bool boxed)
+{
+    const int box = boxed ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
+    const RECT bounds = WindowBounds(control);
+    EXPECT_LE(TextWidth(control, WindowTextOf(control)) + box, bounds.right - bounds.left) << WindowTextOf(control);
 }
 
 // Every control of every tab where its row puts it at `factor`, a row with a
@@ -187,7 +191,7 @@ void ExpectRowsScaled(const TOptions& options, double factor, bool captions)
         const int bottom = ClientSize(pageWindow).cy;
         HWND control = GetWindow(pageWindow, GW_CHILD);
         for (const OptionControl& row : page.controls) {
-            SCOPED_TRACE(::testing::Message() << "row " << row.id << " at " << row.left << ", " << row.top << " × " << factor);
+            SCOPED_TRACE(::testing::Message() << "row at " << row.left << ", " << row.top << " × " << factor);
             RECT place = BoundsInParent(control);
             OffsetRect(&place, 0, row.top < 0 ? -bottom : 0);
             RECT design{row.left, row.top, row.left + row.width, row.top + row.height};
@@ -206,13 +210,13 @@ void ExpectRowsScaled(const TOptions& options, double factor, bool captions)
     }
 }
 
-TEST_F(OptionsWindowTest, EveryControlLiesAtItsRowScaledWithItsCaptionWholeAtEitherScale)
+TEST_F(OptionsWindowTest, EveryControlLiesAtItsRowScaledWithItsCaptionWholeAndTakesANewScale)
 {
-    EXPECT_EQ(FontPixels(reinterpret_cast<HGDIOBJ>(SendMessageA(options->Tabs(), WM_GETFONT, 0, 0))), 16);
+    EXPECT_EQ(FontPixels(options->Tabs()), 16);
     ExpectRowsScaled(*options, 1.5, true);
     const RECT at144 = WindowBounds(options->Window());
     ChangeScale(options->Window(), 96, {at144.left, at144.top, at144.left + 330, at144.top + 200});
-    EXPECT_EQ(FontPixels(reinterpret_cast<HGDIOBJ>(SendMessageA(options->Tabs(), WM_GETFONT, 0, 0))), 11);
+    EXPECT_EQ(FontPixels(options->Tabs()), 11);
     ExpectRowsScaled(*options, 1, false);
 }
 
