@@ -196,6 +196,7 @@ void TSonveraMain::ApplyMemoFont()
     UniqueGdiObject font = MakePointFont(textFace_, textPoints_, FW_NORMAL, scale_);
     SendMessageA(textArea_.Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     textFont_ = std::move(font);
+    Refresh().Follower().ShowLooksAgain();
 }
 
 void TSonveraMain::SetMemoWordWrap(bool wrap)
