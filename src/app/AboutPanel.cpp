@@ -99,7 +99,8 @@ HWND AboutPanel::CreateTextPage(HINSTANCE instance, int controlId, int textId)
 void AboutPanel::PlaceControls()
 {
     // The fonts go once nothing uses them.
-    const UniqueGdiObject oldTabFont = std::exchange(tabFont_, MakeFont("Arial Narrow", scale_.Pixels(TabFontHeight), FW_NORMAL));
+    const UniqueGdiObject oldTabFont =
+        std::exchange(tabFont_, MakeFont("Arial Narrow", scale_.Pixels(TabFontHeight), FW_NORMAL));
     const UniqueGdiObject oldTextFont =
         std::exchange(textFont_, MakeFont("Courier New", scale_.Pixels(TextFontHeight), FW_NORMAL));
     SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), TRUE);

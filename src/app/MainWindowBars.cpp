@@ -259,8 +259,8 @@ void MainWindowBars::PlacePlayerPanel()
     for (std::size_t index = 0; index < PlayerButtonCount; ++index) {
         const PlayerButtonPlace& button = PlayerButtons[index];
         playerGlyphs_[index] = UniqueGdiObject(CreatePlayerGlyphBitmap(button.glyph, CLR_INVALID, scale_));
-        const RECT bounds = ScaledRect({button.x, button.y, button.x + PlayerButtonWidth, button.y + PlayerButtonHeight},
-                                       scale_);
+        const RECT design{button.x, button.y, button.x + PlayerButtonWidth, button.y + PlayerButtonHeight};
+        const RECT bounds = ScaledRect(design, scale_);
         MoveWindow(GetDlgItem(playerPanel_, static_cast<int>(button.id)), bounds.left, bounds.top,
                    bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
     }
@@ -349,7 +349,7 @@ int MainWindowBars::SplitterWidth() const
 
 int MainWindowBars::PlayerPanelWidth() const
 {
-    constexpr int DesignStart =
-        ToolBarBorderWidth + static_cast<int>(ToolBarButtonCount) * ToolBarButtonWidth + MainWindowLayout::SplitterWidth;
+    constexpr int DesignStart = ToolBarBorderWidth + static_cast<int>(ToolBarButtonCount) * ToolBarButtonWidth +
+                                MainWindowLayout::SplitterWidth;
     return scale_.Pixels(DesignStart + WinampCtrlPanelWidth) - scale_.Pixels(DesignStart);
 }

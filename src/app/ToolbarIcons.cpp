@@ -154,10 +154,17 @@ private:
     // Where a design pixel's left or top edge falls.
     int At(int design) const { return scale_.Pixels(design); }
 
+    // Straight into the bitmap's memory, after whatever GDI still has to draw:
+    // a brush for each pixel of a drawing costs more than the drawing.
     void Fill(const RECT& area, COLORREF colour)
     {
-        UniqueGdiObject brush(CreateSolidBrush(colour));
-        FillRect(dc_.get(), &area, static_cast<HBRUSH>(brush.get()));
+        if (!pixels_)
+            return;
+        GdiFlush();
+        const std::uint32_t value = ToPixel(colour, 0);
+        for (LONG y = std::max(area.top, 0L); y < std::min(area.bottom, size_.cy); ++y)
+            for (LONG x = std::max(area.left, 0L); x < std::min(area.right, size_.cx); ++x)
+                pixels_[y * size_.cx + x] = value;
     }
 
     static std::uint32_t ToPixel(COLORREF colour, std::uint32_t alpha)

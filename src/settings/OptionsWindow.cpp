@@ -12,8 +12,8 @@
 #include "win/CodePage.h"
 #include "win/DeviceContext.h"
 #include "win/FontList.h"
-#include "win/LateBinding.h"
 #include "win/Fonts.h"
+#include "win/LateBinding.h"
 #include "win/StayOnTop.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
@@ -322,7 +322,7 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, bool startsGro
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         if (row.kind == ControlKind::ArrowBox)
             SetWindowSubclass(control, ArrowBoxProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-        // An etched line takes its edges onto the size it is made with.
+        // An etched line may grow by its edges as it is made (Wine's do): its row says its size.
         if (row.kind == ControlKind::HorizontalLine || row.kind == ControlKind::VerticalLine)
             MoveWindow(control, bounds.left, bounds.top, width, height, FALSE);
         AddHint(control, row.hint);
@@ -353,7 +353,8 @@ void TOptions::OnDpiChanged(int dpi, const RECT& suggested)
             SetWindowTextA(placed.window, caption.c_str());
         before = placed.window;
         const RECT bounds = ControlBounds(*placed.row, caption);
-        MoveWindow(placed.window, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+        MoveWindow(placed.window, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                   TRUE);
         if (placed.row->kind != ControlKind::RadioGroup)
             continue;
         for (int button = 0; button < 2; ++button) {
