@@ -2,6 +2,11 @@
 
 SONVERA_REPO=${SONVERA_REPO:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 export WINEPREFIX=${SONVERA_WINEPREFIX:-$SONVERA_REPO/.cache/wine-prefix}
+# SONVERA_DPI=144 runs in a prefix of its own whose screen is at that scale
+# (144 is 150 %): Wine refuses a per-monitor scale but takes the system's.
+if [[ -n ${SONVERA_DPI:-} && $SONVERA_DPI != 96 ]]; then
+    WINEPREFIX="$WINEPREFIX-${SONVERA_DPI}dpi"
+fi
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -77,6 +82,9 @@ sonvera_prepare_prefix() {
         "$SONVERA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' /t REG_SZ /d 'Liberation Sans Narrow' /f >/dev/null 2>&1
         # Windows stay managed as on a desktop; an earlier prefix may say otherwise.
         "$SONVERA_WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+        if [[ -n ${SONVERA_DPI:-} && $SONVERA_DPI != 96 ]]; then
+            "$SONVERA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$SONVERA_DPI" /f >/dev/null 2>&1
+        fi
         "$SONVERA_WINESERVER" -w
         if [[ -n $started_xvfb ]]; then sonvera_stop_xvfb; fi
         touch "$marker"

@@ -5,6 +5,7 @@
 #include "win/FloatingPanel.h"
 #include "win/Fonts.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowDpi.h"
 #include "win/WindowProcedure.h"
 
 #include <commctrl.h>
@@ -14,6 +15,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -24,6 +26,9 @@ constexpr SIZE PageSize{320, 240};
 // The tab control reaches past the panel's corner so that its frame stays
 // outside the visible area.
 constexpr RECT TabsBounds{-4, -6, -4 + 348, -6 + 250};
+// Character heights of the design at 96 DPI.
+constexpr int TabFontHeight = 13;
+constexpr int TextFontHeight = 12;
 
 constexpr int TabCaptions[] = {IDS_ABOUT_TAB_ME, IDS_ABOUT_TAB_SONVERA, IDS_ABOUT_TAB_VERSION, IDS_ABOUT_TAB_THANKS};
 
@@ -36,7 +41,9 @@ AboutPanel::AboutPanel(HWND mainWindow)
                         ClientSize, this);
     if (!window_)
         throw std::runtime_error("Cannot create the about panel");
+    scale_ = WindowScale(window_);
     CreateControls(instance);
+    PlaceControls();
     SelectTab(0);
 }
 
@@ -48,20 +55,15 @@ AboutPanel::~AboutPanel()
 
 void AboutPanel::CreateControls(HINSTANCE instance)
 {
-    tabFont_ = MakeFont("Arial Narrow", 13, FW_NORMAL);
-    textFont_ = MakeFont("Courier New", 12, FW_NORMAL);
-
     tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "",
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE,
-                            TabsBounds.left, TabsBounds.top, TabsBounds.right - TabsBounds.left,
-                            TabsBounds.bottom - TabsBounds.top, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ABOUT_TABS)), instance, nullptr);
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, 0, 0,
+                            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ABOUT_TABS)), instance,
+                            nullptr);
     if (!tabs_)
         throw std::runtime_error("Cannot create the about panel's tabs");
     // Visual styles draw side tabs as if they were on top; the classic look
     // draws them right.
     SetWindowTheme(tabs_, L" ", L" ");
-    SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), FALSE);
     for (int index = 0; index < static_cast<int>(std::size(TabCaptions)); ++index) {
         std::string caption = LoadResourceString(instance, TabCaptions[index]);
         TCITEMA item{};
@@ -70,6 +72,41 @@ void AboutPanel::CreateControls(HINSTANCE instance)
         SendMessageA(tabs_, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
     }
 
+    decodedPicture_ = LoadJpegResource(instance, IDR_ABOUT_PICTURE);
+    pages_[0] = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, 0, 0, 0, 0, window_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ABOUT_PICTURE)), instance, nullptr);
+    if (!pages_[0])
+        throw std::runtime_error("Cannot create the about panel's picture");
+
+    pages_[1] = CreateTextPage(instance, IDC_ABOUT_PROGRAM, IDR_ABOUT_PROGRAM);
+    pages_[2] = CreateTextPage(instance, IDC_ABOUT_HISTORY, IDR_ABOUT_HISTORY);
+    pages_[3] = CreateTextPage(instance, IDC_ABOUT_THANKS, IDR_ABOUT_THANKS);
+
+    SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND AboutPanel::CreateTextPage(HINSTANCE instance, int controlId, int textId)
+{
+    HWND page = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                                0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                instance, nullptr);
+    if (!page)
+        throw std::runtime_error("Cannot create a page of the about panel");
+    SetWindowTextA(page, LoadTextResource(instance, textId).c_str());
+    return page;
+}
+
+void AboutPanel::PlaceControls()
+{
+    // The fonts go once nothing uses them.
+    const UniqueGdiObject oldTabFont =
+        std::exchange(tabFont_, MakeFont("Arial Narrow", scale_.Pixels(TabFontHeight), FW_NORMAL));
+    const UniqueGdiObject oldTextFont =
+        std::exchange(textFont_, MakeFont("Courier New", scale_.Pixels(TextFontHeight), FW_NORMAL));
+    SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), TRUE);
+    const RECT tabs = ScaledRect(TabsBounds, scale_);
+    MoveWindow(tabs_, tabs.left, tabs.top, tabs.right - tabs.left, tabs.bottom - tabs.top, TRUE);
+
     // The pages lie over the tab control's display area, in the panel itself,
     // so that their colour messages come here. That area may begin a little
     // above the panel; the pages must not lose their top rows to it.
@@ -77,33 +114,17 @@ void AboutPanel::CreateControls(HINSTANCE instance)
     GetClientRect(tabs_, &display);
     SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     MapWindowPoints(tabs_, window_, reinterpret_cast<POINT*>(&display), 2);
-    const POINT pageTopLeft{std::max(display.left, 0L), std::max(display.top, 0L)};
-
-    picture_ = LoadJpegResource(instance, IDR_ABOUT_PICTURE);
-    pages_[0] = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BITMAP, pageTopLeft.x, pageTopLeft.y, PageSize.cx,
-                                PageSize.cy, window_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ABOUT_PICTURE)), instance, nullptr);
-    if (!pages_[0])
-        throw std::runtime_error("Cannot create the about panel's picture");
-    SendMessageA(pages_[0], STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
-
-    pages_[1] = CreateTextPage(instance, IDC_ABOUT_PROGRAM, IDR_ABOUT_PROGRAM, pageTopLeft);
-    pages_[2] = CreateTextPage(instance, IDC_ABOUT_HISTORY, IDR_ABOUT_HISTORY, pageTopLeft);
-    pages_[3] = CreateTextPage(instance, IDC_ABOUT_THANKS, IDR_ABOUT_THANKS, pageTopLeft);
-
-    SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-HWND AboutPanel::CreateTextPage(HINSTANCE instance, int controlId, int textId, POINT topLeft)
-{
-    HWND page = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                                topLeft.x, topLeft.y, PageSize.cx, PageSize.cy, window_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, nullptr);
-    if (!page)
-        throw std::runtime_error("Cannot create a page of the about panel");
-    SendMessageA(page, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
-    SetWindowTextA(page, LoadTextResource(instance, textId).c_str());
-    return page;
+    const POINT topLeft{std::max(display.left, 0L), std::max(display.top, 0L)};
+    const SIZE pageSize{scale_.Pixels(PageSize.cx), scale_.Pixels(PageSize.cy)};
+    for (HWND page : pages_) {
+        MoveWindow(page, topLeft.x, topLeft.y, pageSize.cx, pageSize.cy, TRUE);
+        if (page != pages_[0])
+            SendMessageA(page, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    }
+    // The picture is drawn smoothly at the page's size, not stretched by the control.
+    UniqueGdiObject picture = SmoothlyScaledBitmap(static_cast<HBITMAP>(decodedPicture_.get()), pageSize);
+    SendMessageA(pages_[0], STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+    picture_ = std::move(picture);
 }
 
 void AboutPanel::Show(POINT screenTopLeft)
@@ -144,7 +165,7 @@ LRESULT AboutPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_GETMINMAXINFO: {
         // Fixed size, sizing border or not.
-        const SIZE frame = FloatingPanelFrameSize(ClientSize);
+        const SIZE frame = FloatingPanelFrameSize(ClientSize, scale_);
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
         limits->ptMinTrackSize = {frame.cx, frame.cy};
         limits->ptMaxTrackSize = {frame.cx, frame.cy};
@@ -162,6 +183,15 @@ LRESULT AboutPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case DpiChangedMessage: {
+        scale_ = DisplayScale(HIWORD(wParam));
+        KeepWindowScale(window_, scale_);
+        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceControls();
+        return 0;
     }
     case WM_CLOSE:
         ShowWindow(window_, SW_HIDE);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win/DisplayScale.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -34,15 +35,20 @@ private:
     HWND ErrorReportOwner() const { return window_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
-    HWND CreateTextPage(HINSTANCE instance, int controlId, int textId, POINT topLeft);
+    HWND CreateTextPage(HINSTANCE instance, int controlId, int textId);
+    // Fonts, picture and places at the panel's scale.
+    void PlaceControls();
     void SelectTab(int index);
     void ShowPageOf(int tab);
 
+    DisplayScale scale_;
     HWND window_ = nullptr;
     HWND tabs_ = nullptr;
     std::array<HWND, 4> pages_{};
     UniqueGdiObject tabFont_;
     UniqueGdiObject textFont_;
+    UniqueGdiObject decodedPicture_;
+    // As the picture tab shows it, at the panel's scale.
     UniqueGdiObject picture_;
     bool placed_ = false;
 };

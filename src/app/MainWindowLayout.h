@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-// Sizes of the main window's parts, shared by its files.
+// Sizes of the main window's parts, shared by its files: sizes of the design
+// at 96 DPI, which the window scales to its own.
 namespace MainWindowLayout {
 
 inline constexpr char PanelClassName[] = "TSonveraPanel";
@@ -23,6 +24,8 @@ inline constexpr RECT Bevel1Bounds{41, 2, 46, 19};
 inline constexpr int Panel1Height = 20;
 inline constexpr int StatusBarHeight = 19;
 inline constexpr int ToolBarBorderWidth = 1;
+// Of the toolbar's edge, below it in external-editor mode without a status line.
+inline constexpr int EditorModeBottomEdge = 2;
 inline constexpr UINT_PTR Timer1Id = 1;
 // The look at the player that follows a timed text.
 inline constexpr UINT_PTR FollowTimerId = 2;

@@ -1,5 +1,6 @@
 #include "app/ResourceLoading.h"
 
+#include "win/DeviceContext.h"
 #include "win/LateBinding.h"
 #include <objbase.h>
 #include <ocidl.h>
@@ -106,4 +107,32 @@ UniqueGdiObject LoadJpegResource(HINSTANCE instance, int id)
     HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0,
                             LR_CREATEDIBSECTION);
     return UniqueGdiObject(static_cast<HGDIOBJ>(copy));
+}
+
+UniqueGdiObject SmoothlyScaledBitmap(HBITMAP source, SIZE size)
+{
+    BITMAP original{};
+    if (!source || !GetObjectA(source, sizeof original, &original) || size.cx <= 0 || size.cy <= 0)
+        return {};
+    if (original.bmWidth == size.cx && original.bmHeight == size.cy)
+        return UniqueGdiObject(CopyImage(source, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueGdiObject scaled(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const UniqueMemoryDeviceContext target(CreateCompatibleDC(nullptr));
+    const UniqueMemoryDeviceContext from(CreateCompatibleDC(nullptr));
+    if (!scaled || !target || !from)
+        return {};
+    const SelectedObject scaledIn(target.get(), scaled.get());
+    const SelectedObject sourceIn(from.get(), source);
+    SetStretchBltMode(target.get(), HALFTONE);
+    SetBrushOrgEx(target.get(), 0, 0, nullptr);
+    StretchBlt(target.get(), 0, 0, size.cx, size.cy, from.get(), 0, 0, original.bmWidth, original.bmHeight, SRCCOPY);
+    return scaled;
 }

@@ -17,3 +17,8 @@ std::string LoadTextResource(HINSTANCE instance, int id);
 // empty when the resource is missing or cannot be decoded. Uses only what
 // every Windows has (OLE's picture loader).
 UniqueGdiObject LoadJpegResource(HINSTANCE instance, int id);
+
+// A new 32-bit bitmap of `size` holding `source` resampled smoothly, every
+// pixel of the result the average of what it covers, rather than stretched
+// with repeated pixels; empty when either is empty.
+UniqueGdiObject SmoothlyScaledBitmap(HBITMAP source, SIZE size);

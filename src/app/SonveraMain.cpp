@@ -6,7 +6,6 @@
 #include "app/ResourceLoading.h"
 #include "app/SonveraIds.h"
 #include "sync/SyncIds.h"
-#include "app/ToolbarIcons.h"
 #include "artist/ArtistInfoPanel.h"
 #include "editing/TextSaving.h"
 #include "player/PlayerLink.h"
@@ -17,6 +16,7 @@
 #include "win/Tooltips.h"
 #include "win/WindowClass.h"
 #include "win/WindowProcedure.h"
+#include "win/WindowDpi.h"
 #include "win/WindowText.h"
 
 #include <commctrl.h>
@@ -39,7 +39,6 @@ constexpr POINT AboutMeCorner{165, 101};
 // Far beyond any song text, and beyond the rich edit's default of 32,767
 // characters, after which the user could no longer type.
 constexpr LPARAM Memo2TextLimit = 0x7FFFFFF0;
-constexpr UINT WinampButtonCount = 10;
 
 using Handler = void (TSonveraMain::*)(HWND);
 
@@ -105,131 +104,6 @@ Handler FindHandler(const CommandHandler (&table)[Size], UINT id)
         return entry.id == id;
     });
     return found == std::end(table) ? nullptr : found->handler;
-}
-
-struct ToolBarButton {
-    UINT id;
-    ToolbarIcon icon;
-    UINT hint;
-    bool enabled;
-};
-
-constexpr ToolBarButton ToolBarButtons[] = {
-    {ID_ButtRefresh, ToolbarIcon::Refresh, IDS_ButtRefreshHint, true},
-    {ID_ButtTrim, ToolbarIcon::Trim, IDS_ButtTrimHint, true},
-    {ID_ButtNorm, ToolbarIcon::Norm, IDS_ButtNormHint, true},
-    {ID_ButtNext, ToolbarIcon::Next, IDS_ButtNextHint, false},
-    {ID_ButtInfo, ToolbarIcon::Info, IDS_ButtInfoHint, true},
-    {ID_SaveText, ToolbarIcon::Save, IDS_SaveTextHint, false},
-    {ID_ButtOptions, ToolbarIcon::Options, IDS_ButtOptionsHint, true},
-};
-
-struct PlayerButton {
-    UINT id;
-    PlayerGlyph glyph;
-    UINT hint;
-    int x;
-    int y;
-};
-
-// Two rows of five, the divider after the third column.
-constexpr PlayerButton PlayerButtons[WinampButtonCount] = {
-    {ID_WinampPrev, PlayerGlyph::Prev, IDS_WinampPrevHint, 1, 1},
-    {ID_WinampPlay, PlayerGlyph::Play, IDS_WinampPlayHint, 14, 1},
-    {ID_WinampNext, PlayerGlyph::Next, IDS_WinampNextHint, 27, 1},
-    {ID_WinampStop, PlayerGlyph::Stop, IDS_WinampStopHint, 46, 1},
-    {ID_WinampJump, PlayerGlyph::Jump, IDS_WinampJumpHint, 59, 1},
-    {ID_WinampPrev5s, PlayerGlyph::Prev5s, IDS_WinampPrev5sHint, 1, 11},
-    {ID_WinampPause, PlayerGlyph::Pause, IDS_WinampPauseHint, 14, 11},
-    {ID_WinampNext5s, PlayerGlyph::Next5s, IDS_WinampNext5sHint, 27, 11},
-    {ID_WinampOpen, PlayerGlyph::Open, IDS_WinampOpenHint, 46, 11},
-    {ID_WinampAdd, PlayerGlyph::Add, IDS_WinampAddHint, 59, 11},
-};
-
-std::size_t ToolBarIndex(UINT id)
-{
-    return static_cast<std::size_t>(std::find_if(std::begin(ToolBarButtons), std::end(ToolBarButtons),
-                                                 [id](const ToolBarButton& button) { return button.id == id; }) -
-                                    std::begin(ToolBarButtons));
-}
-
-std::size_t PlayerButtonIndex(UINT id)
-{
-    return static_cast<std::size_t>(std::find_if(std::begin(PlayerButtons), std::end(PlayerButtons),
-                                                 [id](const PlayerButton& button) { return button.id == id; }) -
-                                    std::begin(PlayerButtons));
-}
-
-// A 32-bit top-down bitmap of side × side, transparent, with `icon` in its
-// middle, so that icons of several sizes share one image list.
-HBITMAP CenteredIcon(HBITMAP icon, int side)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!canvas || !icon)
-        return canvas;
-    BITMAP size = {};
-    GetObjectA(icon, sizeof size, &size);
-    const UniqueMemoryDeviceContext target(CreateCompatibleDC(nullptr));
-    const UniqueMemoryDeviceContext source(CreateCompatibleDC(nullptr));
-    const SelectedObject canvasIn(target.get(), canvas);
-    const SelectedObject iconIn(source.get(), icon);
-    BitBlt(target.get(), (side - size.bmWidth) / 2, (side - size.bmHeight) / 2, size.bmWidth, size.bmHeight,
-           source.get(), 0, 0, SRCCOPY);
-    return canvas;
-}
-
-// A copy of a premultiplied 32-bit icon in grey at half strength, for the
-// buttons that are disabled.
-HBITMAP DisabledIcon(HBITMAP icon)
-{
-    auto copy = static_cast<HBITMAP>(CopyImage(icon, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    DIBSECTION section = {};
-    if (!copy || GetObjectA(copy, sizeof section, &section) != sizeof section || section.dsBm.bmBitsPixel != 32)
-        return copy;
-    GdiFlush();
-    auto* pixel = static_cast<BYTE*>(section.dsBm.bmBits);
-    const int count = section.dsBm.bmWidth * section.dsBm.bmHeight;
-    for (int index = 0; index < count; ++index, pixel += 4) {
-        const BYTE grey = static_cast<BYTE>((pixel[0] * 11 + pixel[1] * 59 + pixel[2] * 30) / 100 / 2);
-        pixel[0] = pixel[1] = pixel[2] = grey;
-        pixel[3] = static_cast<BYTE>(pixel[3] / 2);
-    }
-    return copy;
-}
-
-// The toolbar keeps a margin inside its 29 pixels, above its buttons, as
-// non-client space that it paints in the toolbar's colour.
-LRESULT CALLBACK ToolBarMarginProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR) noexcept
-{
-    if (message == WM_NCCALCSIZE) {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        RECT& client = *reinterpret_cast<RECT*>(lParam);
-        client.top = std::min(client.top + ToolBarTopMargin, client.bottom);
-        return result;
-    }
-    if (message == WM_NCPAINT) {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        RECT bounds = {};
-        GetWindowRect(window, &bounds);
-        RECT client = {};
-        GetClientRect(window, &client);
-        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        RECT margin{0, client.top - bounds.top - ToolBarTopMargin, bounds.right - bounds.left, client.top - bounds.top};
-        HDC context = GetWindowDC(window);
-        FillRect(context, &margin, GetSysColorBrush(COLOR_BTNFACE));
-        ReleaseDC(window, context);
-        return result;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // A plain child container that passes its children's notifications on to the
@@ -298,10 +172,6 @@ TSonveraMain::~TSonveraMain()
 {
     if (window_)
         DestroyWindow(window_);
-    if (toolBarImages_)
-        ImageList_Destroy(toolBarImages_);
-    if (disabledToolBarImages_)
-        ImageList_Destroy(disabledToolBarImages_);
 }
 
 LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -310,9 +180,10 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         // Without its controls the window cannot stand: its creation fails.
         try {
+            scale_ = MonitorScale(window_);
+            KeepWindowScale(window_, scale_);
             CreateFonts();
-            CreateToolBar();
-            CreateWinampCtrlPanel();
+            bars_.Create(instance_, window_, scale_);
             CreateLabelPanel();
             CreateMemo();
             CreateStatusBar();
@@ -346,8 +217,11 @@ LRESULT TSonveraMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return LabelColours(reinterpret_cast<HDC>(wParam));
         break;
     case WM_DRAWITEM:
-        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        bars_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
+    case DpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_TIMER:
         if (wParam == Timer1Id)
             Timer1Timer(window_);
@@ -407,23 +281,8 @@ LRESULT TSonveraMain::OnNotify(NMHDR& header)
 {
     if (header.code == EN_MSGFILTER)
         return OnTextAreaInput(reinterpret_cast<const MSGFILTER&>(header));
-    if (header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) {
-        const std::size_t index = ToolBarIndex(static_cast<UINT>(header.idFrom));
-        if (index >= std::size(ToolBarButtons))
-            return 0;
-        if (header.code == TTN_GETDISPINFOA)
-            reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = toolBarHints_[index].data();
-        else
-            reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = toolBarWideHints_[index].data();
-    }
+    bars_.AnswerHintRequest(header);
     return 0;
-}
-
-void TSonveraMain::OnDrawItem(const DRAWITEMSTRUCT& item)
-{
-    const std::size_t index = PlayerButtonIndex(item.CtlID);
-    DrawPanelItem(item, item.CtlID == ID_Bevel1,
-                  index < WinampButtonCount ? static_cast<HBITMAP>(playerGlyphs_[index].get()) : nullptr);
 }
 
 void TSonveraMain::SetTimer1Running(bool running)
@@ -461,87 +320,10 @@ void TSonveraMain::OnDestroy()
     application_.MainWindowDestroyed(window_);
 }
 
-void TSonveraMain::CreateFonts()
-{
-    windowFont_ = MakeFormFont();
-    labelFont_ = MakeFont("Arial", PointsToPixels(look_->AnTFontSize()), FW_BOLD);
-    // No font chosen: the text keeps the designed one.
-    textFace_ = look_->FontBox().empty() ? "Courier New" : look_->FontBox();
-    textPoints_ = look_->MemoFontSize();
-    textFont_ = MakeFont(textFace_, PointsToPixels(textPoints_), FW_NORMAL);
-}
-
-void TSonveraMain::CreateToolBar()
-{
-    toolBar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
-                                    TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                                0, 0, 0, ToolBarHeight, window_, nullptr, instance_, nullptr);
-    SetWindowSubclass(toolBar_, ToolBarMarginProc, 0, 0);
-    SetWindowPos(toolBar_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(ToolBarIconSide, ToolBarIconSide));
-    // The padding makes room for 18-pixel icons on 20 × 21 buttons.
-    SendMessageA(toolBar_, TB_SETPADDING, 0,
-                 MAKELPARAM(ToolBarButtonWidth - ToolBarIconSide, ToolBarButtonHeight - ToolBarIconSide));
-    SendMessageA(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ToolBarButtonWidth, ToolBarButtonHeight));
-    SendMessageA(toolBar_, TB_SETINDENT, ToolBarBorderWidth, 0);
-
-    toolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
-    disabledToolBarImages_ = ImageList_Create(ToolBarIconSide, ToolBarIconSide, ILC_COLOR32, 7, 0);
-    TBBUTTON buttons[std::size(ToolBarButtons) + 2] = {};
-    for (std::size_t index = 0; index < std::size(ToolBarButtons); ++index) {
-        const ToolBarButton& button = ToolBarButtons[index];
-        HBITMAP icon = CreateToolbarIconBitmap(button.icon);
-        HBITMAP centred = CenteredIcon(icon, ToolBarIconSide);
-        ImageList_Add(toolBarImages_, centred, nullptr);
-        HBITMAP disabled = DisabledIcon(centred);
-        ImageList_Add(disabledToolBarImages_, disabled, nullptr);
-        DeleteObject(disabled);
-        DeleteObject(centred);
-        DeleteObject(icon);
-        toolBarHints_[index] = LoadResourceString(instance_, button.hint);
-        toolBarWideHints_[index].assign(toolBarHints_[index].size(), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, toolBarHints_[index].data(), static_cast<int>(toolBarHints_[index].size()),
-                            toolBarWideHints_[index].data(), static_cast<int>(toolBarWideHints_[index].size()));
-        buttons[index].iBitmap = static_cast<int>(index);
-        buttons[index].idCommand = static_cast<int>(button.id);
-        buttons[index].fsState = button.enabled ? TBSTATE_ENABLED : 0;
-        buttons[index].fsStyle = BTNS_BUTTON;
-    }
-    SendMessageA(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolBarImages_));
-    SendMessageA(toolBar_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledToolBarImages_));
-    // Splitter1, a fixed gap, and the place of WinampCtrlPanel.
-    buttons[std::size(ToolBarButtons)].iBitmap = SplitterWidth;
-    buttons[std::size(ToolBarButtons)].fsStyle = BTNS_SEP;
-    buttons[std::size(ToolBarButtons) + 1].iBitmap = WinampCtrlPanelWidth;
-    buttons[std::size(ToolBarButtons) + 1].fsStyle = BTNS_SEP;
-    SendMessageA(toolBar_, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
-}
-
-void TSonveraMain::CreateWinampCtrlPanel()
-{
-    RECT place = {};
-    SendMessageA(toolBar_, TB_GETITEMRECT, std::size(ToolBarButtons) + 1, reinterpret_cast<LPARAM>(&place));
-    playerPanel_ = CreateWindowExA(0, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                       place.left, place.top, WinampCtrlPanelWidth, WinampCtrlPanelHeight, toolBar_,
-                                       nullptr, instance_, window_);
-    for (std::size_t index = 0; index < WinampButtonCount; ++index) {
-        const PlayerButton& button = PlayerButtons[index];
-        playerGlyphs_[index] = UniqueGdiObject(CreatePlayerGlyphBitmap(button.glyph));
-        CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, button.x, button.y,
-                        PlayerButtonWidth, PlayerButtonHeight, playerPanel_,
-                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.id)), instance_, nullptr);
-    }
-    CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, Bevel1Bounds.left, Bevel1Bounds.top,
-                    Bevel1Bounds.right - Bevel1Bounds.left, Bevel1Bounds.bottom - Bevel1Bounds.top, playerPanel_,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_Bevel1)), instance_, nullptr);
-}
-
 void TSonveraMain::CreateLabelPanel()
 {
     labelPanel_ = CreateWindowExA(WS_EX_STATICEDGE, PanelClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                              ToolBarHeight, 0, Panel1Height, window_, nullptr, instance_, window_);
+                                  0, 0, 0, window_, nullptr, instance_, window_);
     // A Unicode window, as the status line: they show names of any characters.
     label_ = CreateWindowExW(0, L"STATIC", L"Artist and title",
                            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0,
@@ -569,7 +351,7 @@ void TSonveraMain::CreateStatusBar()
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"",
                                  WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                      CCS_NODIVIDER,
-                                 0, 0, 0, StatusBarHeight, window_, nullptr, instance_, nullptr);
+                                 0, 0, 0, 0, window_, nullptr, instance_, nullptr);
     SendMessageA(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     SendMessageA(statusBar_, SB_SIMPLE, TRUE, 0);
 }
@@ -579,12 +361,10 @@ void TSonveraMain::CreateHints()
     if (hints_)
         return;
     // Like the window's own hints, the toolbar's stay above it, also when it stays on top.
-    SetWindowPos(reinterpret_cast<HWND>(SendMessageA(toolBar_, TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
+    SetWindowPos(reinterpret_cast<HWND>(SendMessageA(ToolBar1(), TB_GETTOOLTIPS, 0, 0)), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     hints_ = CreateTooltip(window_);
-    for (const PlayerButton& button : PlayerButtons)
-        AddTool(hints_, playerPanel_, GetDlgItem(playerPanel_, static_cast<int>(button.id)),
-                LoadResourceString(instance_, button.hint));
+    bars_.AddPlayerHints(hints_, instance_);
     AddTool(hints_, labelPanel_, label_, "");
     // The status line's own hint, the full path of the shown file, is not
     // subject to the window's hint setting.
@@ -602,9 +382,9 @@ void TSonveraMain::Layout()
     const int width = client.right;
     int top = 0;
     int bottom = client.bottom;
-    if (HasVisibleStyle(toolBar_)) {
-        MoveWindow(toolBar_, 0, top, width, ToolBarHeight, TRUE);
-        top += ToolBarHeight;
+    if (HasVisibleStyle(ToolBar1())) {
+        MoveWindow(ToolBar1(), 0, top, width, Scaled(ToolBarHeight), TRUE);
+        top += Scaled(ToolBarHeight);
     }
     if (HasVisibleStyle(labelPanel_)) {
         MoveWindow(labelPanel_, 0, top, width, labelPanelHeight_, TRUE);
@@ -614,8 +394,8 @@ void TSonveraMain::Layout()
         top += labelPanelHeight_;
     }
     if (HasVisibleStyle(statusBar_)) {
-        bottom = std::max(top, bottom - StatusBarHeight);
-        MoveWindow(statusBar_, 0, bottom, width, StatusBarHeight, TRUE);
+        bottom = std::max(top, bottom - Scaled(StatusBarHeight));
+        MoveWindow(statusBar_, 0, bottom, width, Scaled(StatusBarHeight), TRUE);
     }
     if (HasVisibleStyle(textArea_.Window()))
         MoveWindow(textArea_.Window(), 0, top, width, bottom - top, TRUE);
@@ -675,36 +455,9 @@ void TSonveraMain::PerformMenuClick(UINT item)
 void TSonveraMain::PerformButtonClick(UINT button)
 {
     if (const Handler handler = FindHandler(ButtonHandlers, button)) {
-        HWND sender = IsToolBarButton(button) ? toolBar_ : WinampButton(button);
+        HWND sender = bars_.IsToolBarButton(button) ? ToolBar1() : WinampButton(button);
         (this->*handler)(sender);
     }
-}
-
-bool TSonveraMain::IsToolBarButton(UINT button) const
-{
-    return ToolBarIndex(button) < std::size(ToolBarButtons);
-}
-
-HWND TSonveraMain::WinampButton(UINT button) const
-{
-    return PlayerButtonIndex(button) < WinampButtonCount ? GetDlgItem(playerPanel_, static_cast<int>(button))
-                                                          : nullptr;
-}
-
-bool TSonveraMain::IsButtonEnabled(UINT button) const
-{
-    if (IsToolBarButton(button))
-        return SendMessageA(toolBar_, TB_ISBUTTONENABLED, button, 0) != 0;
-    HWND control = WinampButton(button);
-    return control && IsWindowEnabled(control);
-}
-
-void TSonveraMain::EnableButton(UINT button, bool enabled)
-{
-    if (IsToolBarButton(button))
-        SendMessageA(toolBar_, TB_ENABLEBUTTON, button, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-    else if (HWND control = WinampButton(button))
-        EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 bool TSonveraMain::IsMenuItemEnabled(UINT item) const
@@ -759,7 +512,7 @@ void TSonveraMain::SetShowHint(bool shown)
 {
     showHint_ = shown;
     SendMessageA(hints_, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
-    if (HWND toolBarHints = reinterpret_cast<HWND>(SendMessageA(toolBar_, TB_GETTOOLTIPS, 0, 0)))
+    if (HWND toolBarHints = reinterpret_cast<HWND>(SendMessageA(ToolBar1(), TB_GETTOOLTIPS, 0, 0)))
         SendMessageA(toolBarHints, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
 }
 
@@ -887,7 +640,7 @@ AboutPanel& TSonveraMain::AboutMe()
 
 void TSonveraMain::MenuSonveraInfoClick(HWND)
 {
-    AboutMe().Show(ClientPointOnScreen(AboutMeCorner.x, AboutMeCorner.y));
+    AboutMe().Show(ClientPointOnScreen(Scaled(AboutMeCorner.x), Scaled(AboutMeCorner.y)));
 }
 
 void TSonveraMain::ButtRefreshClick(HWND)

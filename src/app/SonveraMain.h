@@ -3,10 +3,12 @@
 #include "lookup/RefreshView.h"
 #include "settings/MainWindowLook.h"
 #include "settings/Settings.h"
+#include "app/MainWindowBars.h"
 #include "app/MainWindowLayout.h"
 #include "app/RichTextArea.h"
 #include "find/FindWindow.h"
 #include "lookup/RefreshCycle.h"
+#include "win/DisplayScale.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -130,10 +132,10 @@ public:
     void TextWritten(const std::wstring& file) override;
 
     HMENU Menu1() const { return menuBar_; }
-    HWND ToolBar1() const { return toolBar_; }
-    HWND WinampCtrlPanel() const { return playerPanel_; }
+    HWND ToolBar1() const { return bars_.ToolBar(); }
+    HWND WinampCtrlPanel() const { return bars_.PlayerPanel(); }
     // A button of WinampCtrlPanel by its identifier; null for any other.
-    HWND WinampButton(UINT button) const;
+    HWND WinampButton(UINT button) const { return bars_.PlayerButton(button); }
     HWND Panel1() const { return labelPanel_; }
     HWND AnT() const override { return label_; }
     HWND Memo2() const { return textArea_.Window(); }
@@ -145,8 +147,8 @@ public:
     ArtistInfoPanel& ArtistInfo();
 
     // Buttons of ToolBar1 and WinampCtrlPanel alike.
-    bool IsButtonEnabled(UINT button) const;
-    void EnableButton(UINT button, bool enabled);
+    bool IsButtonEnabled(UINT button) const { return bars_.IsButtonEnabled(button); }
+    void EnableButton(UINT button, bool enabled) { bars_.EnableButton(button, enabled); }
     bool IsMenuItemEnabled(UINT item) const;
     void EnableMenuItem(UINT item, bool enabled);
 
@@ -190,6 +192,7 @@ public:
     void SetMemoWordWrap(bool wrap) override;
     void SetLabelFontSize(int points) override;
     void SetLabelColours(TableColour text, TableColour panel) override;
+    DisplayScale Scale() const override { return scale_; }
     COLORREF LabelTextColour() const { return labelInk_; }
     COLORREF LabelPanelColour() const { return labelPanelColour_; }
 
@@ -210,12 +213,14 @@ private:
     LRESULT OnNotify(NMHDR& header);
     // True when the text area is to ignore the message.
     bool OnTextAreaInput(const MSGFILTER& filter);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDestroy();
 
+    // In SonveraMainScale.cpp: the fonts at the window's scale, and a new
+    // scale taken with the rectangle the system suggests for it.
     void CreateFonts();
-    void CreateToolBar();
-    void CreateWinampCtrlPanel();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    int Scaled(int designUnits) const { return scale_.Pixels(designUnits); }
+
     void CreateLabelPanel();
     void CreateMemo();
     void CreateStatusBar();
@@ -228,7 +233,6 @@ private:
     // The label's panel as high as its font needs; lays the window out again.
     void FitLabelPanel();
     POINT ClientPointOnScreen(int x, int y) const;
-    bool IsToolBarButton(UINT button) const;
 
     TApplication& application_;
     const SettingsSource* settings_;
@@ -239,14 +243,12 @@ private:
     HMENU menuBar_ = nullptr;
     HACCEL shortcuts_ = nullptr;
 
+    DisplayScale scale_;
     UniqueGdiObject windowFont_;
     UniqueGdiObject labelFont_;
     UniqueGdiObject textFont_;
-    HIMAGELIST toolBarImages_ = nullptr;
-    HIMAGELIST disabledToolBarImages_ = nullptr;
 
-    HWND toolBar_ = nullptr;
-    HWND playerPanel_ = nullptr;
+    MainWindowBars bars_;
     HWND labelPanel_ = nullptr;
     HWND label_ = nullptr;
     RichTextArea textArea_;
@@ -258,9 +260,6 @@ private:
     std::unique_ptr<RefreshCycle> refresh_;
     std::unique_ptr<TFind> find_;
 
-    std::string toolBarHints_[7];
-    std::wstring toolBarWideHints_[7];
-    UniqueGdiObject playerGlyphs_[10];
     std::wstring statusHint_;
     std::string creationError_;
     bool showHint_ = true;
@@ -268,6 +267,7 @@ private:
     UINT refreshTimerPeriod_ = 0;
     std::string textFace_;
     int textPoints_ = 0;
+    int labelPoints_ = 0;
     int labelPanelHeight_ = MainWindowLayout::Panel1Height;
     COLORREF labelInk_ = GetSysColor(COLOR_BTNTEXT);
     COLORREF labelPanelColour_ = GetSysColor(COLOR_BTNFACE);

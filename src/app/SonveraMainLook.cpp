@@ -7,6 +7,7 @@
 #include "win/DeviceContext.h"
 #include "win/Fonts.h"
 #include "win/StayOnTop.h"
+#include "win/WindowDpi.h"
 
 #include <richedit.h>
 
@@ -28,11 +29,18 @@ COLORREF ColourOf(TableColour colour)
 
 void TSonveraMain::TakeLook(const ::Settings& look)
 {
+    // The place first: on a monitor of another scale the window takes that
+    // scale before its stored size, in design units, is scaled.
     RECT bounds = {};
     GetWindowRect(window_, &bounds);
-    SetWindowPos(window_, nullptr, look.geometry.left.value_or(bounds.left), look.geometry.top.value_or(bounds.top),
-                 look.geometry.width, look.geometry.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    const HWND parts[] = {toolBar_, statusBar_, labelPanel_, playerPanel_};
+    SetWindowPos(window_, nullptr, look.geometry.left.value_or(bounds.left), look.geometry.top.value_or(bounds.top), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const DisplayScale there = MonitorScale(window_); there != scale_) {
+        GetWindowRect(window_, &bounds);
+        OnDpiChanged(there.Dpi(), bounds);
+    }
+    SetWindowSize({Scaled(look.geometry.width), Scaled(look.geometry.height)});
+    const HWND parts[] = {ToolBar1(), statusBar_, labelPanel_, WinampCtrlPanel()};
     const bool shown[] = {look.ShowToolBar(), look.ShowStatusBar(), look.ShowAnT(), look.ControlWinamp()};
     for (std::size_t part = 0; part < std::size(parts); ++part)
         if (!shown[part])
@@ -65,8 +73,8 @@ void TSonveraMain::KeepGeometry(WindowGeometry& geometry, bool editorMode) const
     geometry.left = bounds.left;
     geometry.top = bounds.top;
     if (!editorMode) {
-        geometry.width = bounds.right - bounds.left;
-        geometry.height = bounds.bottom - bounds.top;
+        geometry.width = scale_.DesignUnits(bounds.right - bounds.left);
+        geometry.height = scale_.DesignUnits(bounds.bottom - bounds.top);
     }
 }
 
@@ -96,24 +104,24 @@ void TSonveraMain::SetStayOnTop(bool onTop)
 
 void TSonveraMain::ShowPart(Part part, bool shown)
 {
-    const HWND parts[] = {toolBar_, statusBar_, labelPanel_, playerPanel_};
+    const HWND parts[] = {ToolBar1(), statusBar_, labelPanel_, WinampCtrlPanel()};
     ShowWindow(parts[static_cast<int>(part)], shown ? SW_SHOWNA : SW_HIDE);
     Layout();
 }
 
 bool TSonveraMain::IsPartShown(Part part) const
 {
-    const HWND parts[] = {toolBar_, statusBar_, labelPanel_, playerPanel_};
+    const HWND parts[] = {ToolBar1(), statusBar_, labelPanel_, WinampCtrlPanel()};
     return HasVisibleStyle(parts[static_cast<int>(part)]);
 }
 
 int TSonveraMain::PartExtent(Part part) const
 {
     switch (part) {
-    case Part::ToolBar: return ToolBarHeight;
-    case Part::StatusLine: return StatusBarHeight;
+    case Part::ToolBar: return Scaled(ToolBarHeight);
+    case Part::StatusLine: return Scaled(StatusBarHeight);
     case Part::Label: return labelPanelHeight_;
-    case Part::PlayerPanel: return WinampCtrlPanelWidth + SplitterWidth;
+    case Part::PlayerPanel: return bars_.PlayerPanelWidth() + bars_.SplitterWidth();
     }
     return 0;
 }
@@ -121,15 +129,16 @@ int TSonveraMain::PartExtent(Part part) const
 EditorModeLayout TSonveraMain::EditorModeMetrics() const
 {
     EditorModeLayout layout{};
-    layout.toolBarControls = static_cast<int>(SendMessageA(toolBar_, TB_BUTTONCOUNT, 0, 0));
-    layout.toolBarButtonWidth = ToolBarButtonWidth;
-    layout.toolBarBorderWidth = ToolBarBorderWidth;
-    layout.toolBarHeight = ToolBarHeight;
+    layout.toolBarControls = bars_.ToolBarControls();
+    layout.toolBarButtonWidth = bars_.ButtonWidth();
+    layout.toolBarBorderWidth = bars_.BorderWidth();
+    layout.toolBarHeight = Scaled(ToolBarHeight);
     layout.playerPanelShown = IsPartShown(Part::PlayerPanel);
-    layout.playerPanelWidth = WinampCtrlPanelWidth;
-    layout.splitterWidth = SplitterWidth;
+    layout.playerPanelWidth = bars_.PlayerPanelWidth();
+    layout.splitterWidth = bars_.SplitterWidth();
     layout.statusLineShown = IsPartShown(Part::StatusLine);
-    layout.statusLineHeight = StatusBarHeight;
+    layout.statusLineHeight = Scaled(StatusBarHeight);
+    layout.bottomEdge = Scaled(EditorModeBottomEdge);
     layout.labelShown = IsPartShown(Part::Label);
     layout.labelHeight = labelPanelHeight_;
     return layout;
@@ -184,9 +193,10 @@ void TSonveraMain::SetMemoFontSize(int points)
 
 void TSonveraMain::ApplyMemoFont()
 {
-    UniqueGdiObject font = MakeFont(textFace_, PointsToPixels(textPoints_), FW_NORMAL);
+    UniqueGdiObject font = MakePointFont(textFace_, textPoints_, FW_NORMAL, scale_);
     SendMessageA(textArea_.Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     textFont_ = std::move(font);
+    Refresh().Follower().ShowLooksAgain();
 }
 
 void TSonveraMain::SetMemoWordWrap(bool wrap)
@@ -204,9 +214,10 @@ void TSonveraMain::SetMemoWordWrap(bool wrap)
 
 void TSonveraMain::SetLabelFontSize(int points)
 {
-    UniqueGdiObject font = MakeFont("Arial", PointsToPixels(points), FW_BOLD);
+    UniqueGdiObject font = MakePointFont("Arial", points, FW_BOLD, scale_);
     SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     labelFont_ = std::move(font);
+    labelPoints_ = points;
     FitLabelPanel();
 }
 
@@ -219,7 +230,7 @@ void TSonveraMain::FitLabelPanel()
         const SelectedObject font(context.get(), labelFont_.get());
         GetTextMetricsA(context.get(), &metrics);
     }
-    labelPanelHeight_ = std::max(Panel1Height, static_cast<int>(metrics.tmHeight) + LabelMargin);
+    labelPanelHeight_ = std::max(Scaled(Panel1Height), static_cast<int>(metrics.tmHeight) + Scaled(LabelMargin));
     Layout();
     FormResize(window_);
 }

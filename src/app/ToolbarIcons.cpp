@@ -3,7 +3,9 @@
 #include "win/DeviceContext.h"
 #include "win/UniqueHandle.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -36,16 +38,23 @@ struct Ink {
     COLORREF colour;
 };
 
-// A small 32-bpp drawing surface. Coordinates are inclusive pixel positions,
-// which keeps the pixel-exact drawings below readable.
+// A small 32-bpp drawing surface. Coordinates are inclusive pixel positions
+// of the design at 96 DPI, which keeps the pixel-exact drawings below
+// readable; at a larger scale each shape is drawn again at its scaled place,
+// every stroke at least as thick as a design pixel has become, rather than
+// the small picture being stretched.
 class Canvas {
 public:
-    explicit Canvas(SIZE size) : size_(size)
+    Canvas(SIZE designSize, DisplayScale scale)
+        : size_{scale.Pixels(designSize.cx), scale.Pixels(designSize.cy)}, scale_(scale),
+          // A design pixel's stroke: 2 at 150 %, so that lines keep one
+          // thickness wherever they fall.
+          stroke_(std::max(1, (scale.Dpi() + DesignDpi / 2) / DesignDpi))
     {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size.cx;
-        info.bmiHeader.biHeight = -size.cy;
+        info.bmiHeader.biWidth = size_.cx;
+        info.bmiHeader.biHeight = -size_.cy;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
@@ -55,7 +64,8 @@ public:
         dc_.reset(CreateCompatibleDC(nullptr));
         if (bitmap_ && dc_) {
             selectedBitmap_ = SelectedObject(dc_.get(), bitmap_.get());
-            Rect(0, 0, size.cx - 1, size.cy - 1, Hole);
+            const RECT whole{0, 0, size_.cx, size_.cy};
+            Fill(whole, Hole);
         }
     }
     Canvas(const Canvas&) = delete;
@@ -63,30 +73,29 @@ public:
 
     void Rect(int left, int top, int right, int bottom, COLORREF colour)
     {
-        const RECT area{left, top, right + 1, bottom + 1};
-        UniqueGdiObject brush(CreateSolidBrush(colour));
-        FillRect(dc_.get(), &area, static_cast<HBRUSH>(brush.get()));
+        Fill({At(left), At(top), std::max(At(right + 1), At(right) + stroke_),
+              std::max(At(bottom + 1), At(bottom) + stroke_)},
+             colour);
     }
 
-    void Pixel(int x, int y, COLORREF colour) { SetPixelV(dc_.get(), x, y, colour); }
+    void Pixel(int x, int y, COLORREF colour) { Rect(x, y, x, y, colour); }
 
+    // Straight, level, upright or at 45 degrees, as the drawings have them;
+    // both ends included.
     void Line(int x0, int y0, int x1, int y1, COLORREF colour)
     {
-        UniqueGdiObject pen(CreatePen(PS_SOLID, 1, colour));
-        const SelectedObject selectedPen(dc_.get(), pen.get());
-        MoveToEx(dc_.get(), x0, y0, nullptr);
-        LineTo(dc_.get(), x1, y1);
-        // A line leaves out its last pixel.
-        Pixel(x1, y1, colour);
+        const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+        for (int step = 0; step <= steps; ++step)
+            Pixel(steps ? x0 + (x1 - x0) * step / steps : x0, steps ? y0 + (y1 - y0) * step / steps : y0, colour);
     }
 
     void Ellipse(int left, int top, int right, int bottom, COLORREF fill, COLORREF rim)
     {
-        UniqueGdiObject pen(CreatePen(PS_SOLID, 1, rim));
+        UniqueGdiObject pen(CreatePen(PS_INSIDEFRAME, stroke_, rim));
         UniqueGdiObject brush(CreateSolidBrush(fill));
         const SelectedObject selectedPen(dc_.get(), pen.get());
         const SelectedObject selectedBrush(dc_.get(), brush.get());
-        ::Ellipse(dc_.get(), left, top, right + 1, bottom + 1);
+        ::Ellipse(dc_.get(), At(left), At(top), At(right + 1), At(bottom + 1));
     }
 
     // Rows of characters, one per pixel; a character with no ink is left alone.
@@ -142,6 +151,22 @@ public:
     }
 
 private:
+    // Where a design pixel's left or top edge falls.
+    int At(int design) const { return scale_.Pixels(design); }
+
+    // Straight into the bitmap's memory, after whatever GDI still has to draw:
+    // a brush for each pixel of a drawing costs more than the drawing.
+    void Fill(const RECT& area, COLORREF colour)
+    {
+        if (!pixels_)
+            return;
+        GdiFlush();
+        const std::uint32_t value = ToPixel(colour, 0);
+        for (LONG y = std::max(area.top, 0L); y < std::min(area.bottom, size_.cy); ++y)
+            for (LONG x = std::max(area.left, 0L); x < std::min(area.right, size_.cx); ++x)
+                pixels_[y * size_.cx + x] = value;
+    }
+
     static std::uint32_t ToPixel(COLORREF colour, std::uint32_t alpha)
     {
         return alpha << 24 | static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
@@ -149,6 +174,8 @@ private:
     }
 
     SIZE size_;
+    DisplayScale scale_;
+    int stroke_;
     UniqueGdiObject bitmap_;
     UniqueMemoryDeviceContext dc_;
     std::uint32_t* pixels_ = nullptr;
@@ -374,9 +401,9 @@ SIZE ToolbarIconSize(ToolbarIcon icon)
     return {16, 16};
 }
 
-HBITMAP CreateToolbarIconBitmap(ToolbarIcon icon, COLORREF background)
+HBITMAP CreateToolbarIconBitmap(ToolbarIcon icon, COLORREF background, DisplayScale scale)
 {
-    Canvas canvas(ToolbarIconSize(icon));
+    Canvas canvas(ToolbarIconSize(icon), scale);
     switch (icon) {
     case ToolbarIcon::Refresh:
         DrawPageOfText(canvas);
@@ -403,9 +430,9 @@ HBITMAP CreateToolbarIconBitmap(ToolbarIcon icon, COLORREF background)
     return canvas.Finish(background);
 }
 
-HBITMAP CreatePlayerGlyphBitmap(PlayerGlyph glyph, COLORREF background)
+HBITMAP CreatePlayerGlyphBitmap(PlayerGlyph glyph, COLORREF background, DisplayScale scale)
 {
-    Canvas canvas(PlayerGlyphSize);
+    Canvas canvas(PlayerGlyphSize, scale);
     DrawPlayerGlyph(canvas, glyph);
     return canvas.Finish(background);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "win/DisplayScale.h"
+
 #include <windows.h>
 
 // The pictures of the toolbar buttons and of the Winamp control panel's flat
@@ -7,8 +9,9 @@
 enum class ToolbarIcon { Refresh, Trim, Norm, Next, Info, Save, Options };
 enum class PlayerGlyph { Prev, Play, Next, Stop, Jump, Prev5s, Pause, Next5s, Open, Add };
 
-// Sizes in pixels. Toolbar icons differ (16x16, 18x18, the bent arrow
-// 13x13); every player glyph fills the inside of a 13x9 flat button.
+// Sizes in pixels of the design at 96 DPI. Toolbar icons differ (16x16,
+// 18x18, the bent arrow 13x13); every player glyph fills the inside of a 13x9
+// flat button.
 SIZE ToolbarIconSize(ToolbarIcon icon);
 inline constexpr SIZE PlayerGlyphSize{11, 7};
 
@@ -16,9 +19,10 @@ inline constexpr SIZE PlayerGlyphSize{11, 7};
 // transparent around the drawing, with premultiplied alpha, for image lists
 // (ILC_COLOR32) and AlphaBlend. Given a background colour it comes out opaque
 // on that colour instead, for drawing that ignores alpha (BitBlt, classic
-// BS_BITMAP buttons). nullptr when GDI is out of resources.
-HBITMAP CreateToolbarIconBitmap(ToolbarIcon icon, COLORREF background = CLR_INVALID);
-HBITMAP CreatePlayerGlyphBitmap(PlayerGlyph glyph, COLORREF background = CLR_INVALID);
+// BS_BITMAP buttons). Drawn at `scale`: the design size scaled. nullptr when
+// GDI is out of resources.
+HBITMAP CreateToolbarIconBitmap(ToolbarIcon icon, COLORREF background = CLR_INVALID, DisplayScale scale = {});
+HBITMAP CreatePlayerGlyphBitmap(PlayerGlyph glyph, COLORREF background = CLR_INVALID, DisplayScale scale = {});
 
 // Draws an owner-drawn item of the player panel: the divider (`bevel`), or a
 // button with `glyph` in its middle, pressed in and faded as its state says.

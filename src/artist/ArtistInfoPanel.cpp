@@ -9,6 +9,7 @@
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 #include "win/Tooltips.h"
+#include "win/WindowDpi.h"
 #include "win/WindowProcedure.h"
 
 #include <commctrl.h>
@@ -24,6 +25,8 @@ namespace {
 
 constexpr char ClassName[] = "SonveraArtistInfoPanel";
 constexpr SIZE ClientSize{200, 200};
+// The memo's character height in the design at 96 DPI.
+constexpr int MemoFontHeight = 11;
 // What the memo holds, typed or loaded: far beyond any notes about an artist,
 // and short of the sizes at which an edit control grows sluggish.
 constexpr WPARAM MemoCapacity = 4 << 20;
@@ -71,18 +74,20 @@ ArtistInfoPanel::~ArtistInfoPanel()
 
 void ArtistInfoPanel::CreateControls(HINSTANCE instance)
 {
-    font_ = MakeFont("MS Sans Serif", 11, FW_NORMAL);
 
     // A Unicode edit control, so that notes in UTF-8 or UTF-16 keep every
     // character; code page 1251 text goes in and out converted as ever.
     memo_ = CreateWindowExW(0, L"EDIT", L"",
                             WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
                                 ES_AUTOVSCROLL | ES_WANTRETURN,
-                            0, 0, ClientSize.cx, ClientSize.cy, window_,
+                            0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_INFOR_MEMO)), instance, nullptr);
     if (!memo_)
         throw std::runtime_error("Cannot create the artist info memo");
-    SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    RECT client{};
+    GetClientRect(window_, &client);
+    MoveWindow(memo_, 0, 0, client.right, client.bottom, FALSE);
+    TakeFont();
     SendMessageA(memo_, EM_SETLIMITTEXT, MemoCapacity, 0);
     // The edit control would offer its own menu (Undo, Cut, ...); the memo
     // hands right clicks to the panel instead.
@@ -91,6 +96,13 @@ void ArtistInfoPanel::CreateControls(HINSTANCE instance)
     // The hint shows whatever the main window's hint setting says.
     if (HWND tooltip = CreateTooltip(window_))
         AddTool(tooltip, window_, memo_, LoadResourceString(instance, IDS_INFOR_MEMO_HINT));
+}
+
+void ArtistInfoPanel::TakeFont()
+{
+    UniqueGdiObject font = MakeFont("MS Sans Serif", WindowScale(window_).Pixels(MemoFontHeight), FW_NORMAL);
+    SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
 }
 
 void ArtistInfoPanel::ShowReloaded(HWND firstPlace)
@@ -212,6 +224,14 @@ LRESULT ArtistInfoPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SIZE:
         MoveWindow(memo_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
         return 0;
+    case DpiChangedMessage: {
+        KeepWindowScale(window_, DisplayScale(HIWORD(wParam)));
+        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        TakeFont();
+        return 0;
+    }
     case WM_SETFOCUS:
         SetFocus(memo_);
         return 0;

@@ -68,6 +68,8 @@ private:
                                           DWORD_PTR) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
+    // The memo's font at the panel's scale.
+    void TakeFont();
     void ShowContextMenu(LPARAM screenPosition);
     void Command(int id);
 

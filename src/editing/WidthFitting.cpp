@@ -9,8 +9,8 @@
 #include "win/FileText.h"
 #include "win/MessageBoxes.h"
 #include "win/UniqueHandle.h"
+#include "win/WindowDpi.h"
 #include "win/WindowText.h"
-
 
 #include <algorithm>
 #include <optional>
@@ -92,6 +92,13 @@ void SetClientWidth(HWND window, int width)
     SetOuterWidth(window, width + OuterWidth(window) - ClientWidth(window));
 }
 
+// The bounds are stored in design units; the window measures in its own pixels.
+WidthLimits LimitsInPixels(HWND mainWindow, const SettingsSource& settings)
+{
+    const DisplayScale scale = WindowScale(mainWindow);
+    return {scale.Pixels(settings.MinMemoWidth()), scale.Pixels(settings.MaxMemoWidth())};
+}
+
 class WindowClientWidth final : public AdjustableWidth {
 public:
     explicit WindowClientWidth(HWND window) : window_(window) {}
@@ -128,8 +135,9 @@ bool FitWindowWidth(HWND mainWindow, const TextArea& memo, HWND artistAndTitle, 
         widest = std::max(widest, CaptionWidth(artistAndTitle, {}));
 
     const int allowance = OuterWidth(mainWindow) - ClientWidth(memo.Window());
-    const WidthLimits limits{settings.MinMemoWidth(), settings.MaxMemoWidth()};
-    SetClientWidth(mainWindow, FittedClientWidth(widest, limits, allowance, GetSystemMetrics(SM_CYHSCROLL)));
+    const int scrollBar = SystemMetricAt(SM_CYHSCROLL, WindowScale(mainWindow));
+    SetClientWidth(mainWindow,
+                   FittedClientWidth(widest, LimitsInPixels(mainWindow, settings), allowance, scrollBar));
     return true;
 }
 
@@ -138,12 +146,11 @@ void FitWidthToArtistAndTitle(HWND mainWindow, HWND artistAndTitle, const Settin
     if (!settings.UseAnTWidthEnabled() || !settings.UseAnTWidth())
         return;
     WindowClientWidth window(mainWindow);
-    SetWidthWithinLimits(window, CaptionWidth(artistAndTitle, L"  "),
-                         {settings.MinMemoWidth(), settings.MaxMemoWidth()});
+    SetWidthWithinLimits(window, CaptionWidth(artistAndTitle, L"  "), LimitsInPixels(mainWindow, settings));
 }
 
 void ShrinkToMinimumWidth(HWND mainWindow, const SettingsSource& settings)
 {
     if (settings.LengthIsWidthEnabled() && settings.LengthIsWidth() && !settings.UseAnTWidth())
-        SetOuterWidth(mainWindow, settings.MinMemoWidth());
+        SetOuterWidth(mainWindow, WindowScale(mainWindow).Pixels(settings.MinMemoWidth()));
 }

@@ -10,7 +10,8 @@ class TextArea;
 // Width fitting of the main window. `memo` is the text area (a rich edit),
 // `artistAndTitle` the label above it (any control that answers WM_GETTEXT
 // and WM_GETFONT). Widths are measured with the fonts the controls show,
-// without changing them.
+// without changing them, in the window's pixels; the bounds `MinMemoWidth`
+// and `MaxMemoWidth` are in design units, scaled to the window's pixels.
 
 // Sets the main window's client width from the widest line of `textFile` as
 // stored on disk, decoded as the text area shows it (lines end at CR, LF or

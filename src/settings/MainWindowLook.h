@@ -2,6 +2,7 @@
 
 #include "settings/ModeSwitchRules.h"
 #include "settings/OptionRules.h"
+#include "win/DisplayScale.h"
 
 #include <string>
 
@@ -23,6 +24,9 @@ public:
     // What the client size in external-editor mode is made of, as it stands.
     virtual EditorModeLayout EditorModeMetrics() const = 0;
 
+    // The scale the window is drawn at; the sizes here are its pixels, the
+    // sizes stored in the settings design units.
+    virtual DisplayScale Scale() const = 0;
     // The window's outer size, and its client area's.
     virtual ClientSize WindowSize() const = 0;
     virtual ClientSize ClientArea() const = 0;

@@ -14,6 +14,8 @@ struct EditorModeLayout {
     int statusLineHeight;
     bool labelShown;
     int labelHeight;
+    // What shows of the toolbar's lower edge where no status line follows it.
+    int bottomEdge = 2;
 };
 
 struct ClientSize {
@@ -24,6 +26,6 @@ struct ClientSize {
 
 // The toolbar's buttons side by side (the splitter and the player panel not
 // counted as buttons), the player panel and its splitter when shown; the
-// toolbar's height with the status line, or two pixels of edge without it,
+// toolbar's height with the status line, or its lower edge without it,
 // and the label when shown.
 ClientSize EditorModeClientSize(const EditorModeLayout& layout);

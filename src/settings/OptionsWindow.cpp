@@ -13,11 +13,13 @@
 #include "win/DeviceContext.h"
 #include "win/FontList.h"
 #include "win/Fonts.h"
+#include "win/LateBinding.h"
 #include "win/StayOnTop.h"
 #include "win/MessageBoxes.h"
 #include "win/ResourceString.h"
 #include "win/Tooltips.h"
 #include "win/WindowClass.h"
+#include "win/WindowDpi.h"
 #include "win/WindowProcedure.h"
 #include "win/WindowText.h"
 
@@ -28,6 +30,7 @@
 #include <set>
 #include <string>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -39,6 +42,13 @@ constexpr int FontListDropHeight = 200;
 constexpr int HintWidth = 300;
 // A label that fits its text exactly may lose the last character's overhang.
 constexpr int LabelSlack = 2;
+// Between a field and the words of the label it sits in.
+constexpr int FieldGap = 3;
+// The radio buttons within their frame: below its caption, and indented.
+constexpr int RadioButtonHeight = 14;
+constexpr int RadioFrameCaption = 12;
+constexpr int RadioIndent = 8;
+constexpr int RadioRightMargin = 4;
 
 int TextWidth(HWND window, HFONT font, const std::string& text)
 {
@@ -71,6 +81,18 @@ ControlClass ClassOf(ControlKind kind)
     case ControlKind::VerticalLine: return {"STATIC", SS_ETCHEDVERT, 0};
     default: return {nullptr, 0, 0};
     }
+}
+
+// Windows 10 lays a dialog's controls out and gives them fonts itself when
+// the scale changes; the pages are laid out here, from their rows.
+void KeepOwnLayout(HWND page)
+{
+    using SetDialogDpiChangeBehaviorFunction = BOOL WINAPI(HWND, int, int);
+    constexpr int DisableAll = 1;
+    static const auto setBehaviour =
+        LateFunction<SetDialogDpiChangeBehaviorFunction>("user32.dll", "SetDialogDpiChangeBehavior");
+    if (setBehaviour)
+        setBehaviour(page, DisableAll, DisableAll);
 }
 
 // An empty child dialog: the page of a tab, so that the dialog manager moves
@@ -117,24 +139,26 @@ TOptions::TOptions(HINSTANCE instance, HWND owner, Settings& settings, MainWindo
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ClassName;
     RegisterWindowClass(windowClass);
-    font_ = MakeFormFont();
-    RECT frame{0, 0, OptionsClientSize.cx, OptionsClientSize.cy};
-    AdjustWindowRectEx(&frame, WindowStyle, FALSE, WindowExStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
     CreateWindowExA(WindowExStyle, ClassName, LoadResourceString(instance_, IDS_OptionsCaption).c_str(), WindowStyle,
-                    (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                    width, height, owner, nullptr, instance_, this);
+                    0, 0, 0, 0, owner, nullptr, instance_, this);
     if (!window_)
         throw std::runtime_error("Cannot create the options window");
+    // Made at the scale of the screen it is centred on.
+    scale_ = MonitorScale(window_);
+    KeepWindowScale(window_, scale_);
+    font_ = MakeFormFont(scale_);
+    const SIZE frame = FrameSizeAround({scale_.Pixels(OptionsClientSize.cx), scale_.Pixels(OptionsClientSize.cy)},
+                                       WindowStyle, WindowExStyle, scale_);
+    SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     try {
         CreatePages();
     } catch (...) {
         DestroyWindow(window_);
         throw;
     }
-    // The widest text width the screen allows.
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    // The widest text width the screen allows, in design units as the width is stored.
+    const int screenWidth = ScreenWidthInDesignUnits();
     Spin(MaxMemoWidthId).SetRange(0, screenWidth);
     Spin(MaxMemoWidthId).SetMaxLength(static_cast<int>(std::to_string(screenWidth).size()));
     ShowSettings();
@@ -153,10 +177,10 @@ TOptions::~TOptions()
 void TOptions::CreatePages()
 {
     hints_ = CreateTooltip(window_);
-    SendMessageA(hints_, TTM_SETMAXTIPWIDTH, 0, HintWidth);
+    SendMessageA(hints_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(HintWidth));
 
-    tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
-                            OptionsClientSize.cx, OptionsClientSize.cy, window_, nullptr, instance_, nullptr);
+    tabs_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
+                            window_, nullptr, instance_, nullptr);
     SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     const auto pages = OptionPages();
     for (std::size_t index = 0; index < pages.size(); ++index) {
@@ -166,33 +190,94 @@ void TOptions::CreatePages()
         item.pszText = caption.data();
         SendMessageA(tabs_, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
     }
-    RECT display{0, 0, OptionsClientSize.cx, OptionsClientSize.cy};
-    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    const SIZE pageSize{display.right - display.left, display.bottom - display.top};
-
-    for (const OptionPage& pageRows : pages) {
+    for (std::size_t index = 0; index < pages.size(); ++index) {
         HWND page = CreatePage(window_, instance_, PageProcedure, reinterpret_cast<LPARAM>(this));
         if (!page)
             throw std::runtime_error("Cannot create a page of the options window");
-        SetWindowPos(page, HWND_TOP, display.left, display.top, pageSize.cx, pageSize.cy, SWP_NOACTIVATE);
+        KeepOwnLayout(page);
         EnableThemeDialogTexture(page, ETDT_ENABLETAB);
         SendMessageA(page, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         pages_.push_back(page);
+    }
+    PlacePages();
+    for (std::size_t index = 0; index < pages.size(); ++index) {
         // Whatever follows the radio group starts a group of its own, so that
         // the arrow keys leave the radio buttons to themselves.
         bool startsGroup = false;
-        for (const OptionControl& row : pageRows.controls) {
-            CreateControl(page, row, pageSize, startsGroup);
+        for (const OptionControl& row : pages[index].controls) {
+            CreateControl(pages_[index], row, startsGroup);
             startsGroup = row.kind == ControlKind::RadioGroup;
         }
     }
     SelectTab(0);
 }
 
-void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize, bool startsGroup)
+void TOptions::PlacePages()
 {
-    const int top = row.top < 0 ? pageSize.cy + row.top : row.top;
-    const RECT bounds{row.left, top, row.left + row.width, top + row.height};
+    RECT display{};
+    GetClientRect(window_, &display);
+    MoveWindow(tabs_, 0, 0, display.right, display.bottom, TRUE);
+    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    pageSize_ = {display.right - display.left, display.bottom - display.top};
+    for (HWND page : pages_)
+        SetWindowPos(page, HWND_TOP, display.left, display.top, pageSize_.cx, pageSize_.cy, SWP_NOACTIVATE);
+}
+
+RECT TOptions::ControlBounds(const OptionControl& row, const std::string& caption) const
+{
+    // A row with a negative top hangs from the page's bottom edge.
+    const int edge = row.top < 0 ? pageSize_.cy : 0;
+    RECT bounds{scale_.Pixels(row.left), edge + scale_.Pixels(row.top), scale_.Pixels(row.left + row.width),
+                edge + scale_.Pixels(row.top + row.height)};
+    if (row.width == 0)
+        bounds.right = row.kind == ControlKind::WrappingLabel
+                           ? pageSize_.cx
+                           : bounds.left + TextWidth(window_, static_cast<HFONT>(font_.get()), caption) +
+                                 scale_.Pixels(LabelSlack);
+    if (row.kind == ControlKind::FontList)
+        bounds.bottom = bounds.top + scale_.Pixels(FontListDropHeight);
+    return bounds;
+}
+
+std::string TOptions::ShownCaption(const OptionControl& row, const std::string& caption, HWND before) const
+{
+    // Only a label's run of spaces, where the field made before it sits.
+    const std::size_t run = row.kind == ControlKind::Label ? caption.find("  ") : std::string::npos;
+    const std::size_t words = run == std::string::npos ? run : caption.find_first_not_of(' ', run);
+    if (!before || words == std::string::npos)
+        return caption;
+    RECT field{};
+    GetWindowRect(before, &field);
+    MapWindowPoints(nullptr, GetParent(before), reinterpret_cast<POINT*>(&field), 2);
+    const int left = scale_.Pixels(row.left);
+    if (field.left < left)
+        return caption;
+    // Spaces are narrower at some scales than the field is wide: the run takes
+    // as many as the words after it need to clear the field.
+    std::string shown = caption.substr(0, run + 1);
+    const auto font = static_cast<HFONT>(font_.get());
+    while (left + TextWidth(window_, font, shown) < field.right + scale_.Pixels(FieldGap) && shown.size() < 200)
+        shown += ' ';
+    return shown + caption.substr(words);
+}
+
+RECT TOptions::RadioBounds(const OptionControl& group, int button) const
+{
+    const int gap = (group.height - RadioFrameCaption - 2 * RadioButtonHeight) / 3;
+    const int top = group.top + RadioFrameCaption + gap + button * (RadioButtonHeight + gap);
+    return ScaledRect({group.left + RadioIndent, top, group.left + group.width - RadioRightMargin,
+                       top + RadioButtonHeight},
+                      scale_);
+}
+
+void TOptions::CreateControl(HWND page, const OptionControl& row, bool startsGroup)
+{
+    const std::string resourceCaption = row.caption ? LoadResourceString(instance_, row.caption) : std::string();
+    const HWND before = placed_.empty() || GetParent(placed_.back().window) != page ? nullptr : placed_.back().window;
+    const std::string caption = ShownCaption(row, resourceCaption, before);
+    const RECT bounds = ControlBounds(row, caption);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
     HWND control = nullptr;
     if (row.kind == ControlKind::SpinField) {
         auto spin = std::make_unique<SpinField>(page, row.id, bounds, row.minimum, row.maximum, row.maxLength,
@@ -205,51 +290,81 @@ void TOptions::CreateControl(HWND page, const OptionControl& row, SIZE pageSize,
         anTColor_->onChange = [this] { ControlChanged(AnTColorId); };
         control = anTColor_->Window();
     } else if (row.kind == ControlKind::RadioGroup) {
-        control = CreateWindowExA(0, "BUTTON", LoadResourceString(instance_, row.caption).c_str(),
-                                  WS_CHILD | WS_VISIBLE | BS_GROUPBOX, row.left, top, row.width, row.height, page,
+        control = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, bounds.left,
+                                  bounds.top, width, height, page,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        constexpr int ButtonHeight = 14;
-        const int gap = (row.height - 12 - 2 * ButtonHeight) / 3;
         for (int button = 0; button < 2; ++button) {
             const DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (button == 0 ? WS_GROUP | WS_TABSTOP : 0);
             const int id = button == 0 ? AmpVerFirstButtonId : AmpVerSecondButtonId;
+            const RECT place = RadioBounds(row, button);
             HWND radio = CreateWindowExA(
                 0, "BUTTON", LoadResourceString(instance_, row.caption + 1 + static_cast<UINT>(button)).c_str(), style,
-                row.left + 8, top + 12 + gap + button * (ButtonHeight + gap), row.width - 12, ButtonHeight, page,
+                place.left, place.top, place.right - place.left, place.bottom - place.top, page,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
             SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
             controls_[id] = radio;
         }
     } else {
         const ControlClass controlClass = ClassOf(row.kind);
-        const std::string caption = row.caption ? LoadResourceString(instance_, row.caption) : std::string();
-        int width = row.width;
-        if (width == 0)
-            width = row.kind == ControlKind::WrappingLabel
-                        ? pageSize.cx - row.left
-                        : TextWidth(page, static_cast<HFONT>(font_.get()), caption) + LabelSlack;
-        const int height = row.kind == ControlKind::FontList ? FontListDropHeight : row.height;
         // A label lies under the fields that sit in it and must not paint over them.
         const DWORD clipping = row.kind == ControlKind::Label ? WS_CLIPSIBLINGS : 0;
         const DWORD style = WS_CHILD | WS_VISIBLE | clipping | controlClass.style | (startsGroup ? WS_GROUP : 0);
         const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id));
         // The texts folder's field is a Unicode window: a path holds any character.
         control = row.kind == ControlKind::TextField
-                      ? CreateWindowExW(controlClass.exStyle, L"EDIT", L"", style, row.left, top, width, height, page,
-                                        menu, instance_, nullptr)
-                      : CreateWindowExA(controlClass.exStyle, controlClass.name, caption.c_str(), style, row.left,
-                                        top, width, height, page, menu, instance_, nullptr);
+                      ? CreateWindowExW(controlClass.exStyle, L"EDIT", L"", style, bounds.left, bounds.top, width,
+                                        height, page, menu, instance_, nullptr)
+                      : CreateWindowExA(controlClass.exStyle, controlClass.name, caption.c_str(), style, bounds.left,
+                                        bounds.top, width, height, page, menu, instance_, nullptr);
         if (!control)
             throw std::runtime_error("Cannot create a control of the options window");
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         if (row.kind == ControlKind::ArrowBox)
             SetWindowSubclass(control, ArrowBoxProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+        // An etched line may grow by its edges as it is made (Wine's do): its row says its size.
+        if (row.kind == ControlKind::HorizontalLine || row.kind == ControlKind::VerticalLine)
+            MoveWindow(control, bounds.left, bounds.top, width, height, FALSE);
         AddHint(control, row.hint);
     }
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    placed_.push_back({&row, control, resourceCaption});
     if (row.id != NoOptionId)
         controls_[row.id] = control;
+}
+
+void TOptions::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    scale_ = DisplayScale(dpi);
+    KeepWindowScale(window_, scale_);
+    // The old font goes once no control uses it.
+    const UniqueGdiObject oldFont = std::exchange(font_, MakeFormFont(scale_));
+    const auto font = reinterpret_cast<WPARAM>(font_.get());
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(tabs_, WM_SETFONT, font, TRUE);
+    PlacePages();
+    HWND before = nullptr;
+    for (const PlacedControl& placed : placed_) {
+        SendMessageA(placed.window, WM_SETFONT, font, TRUE);
+        const bool samePage = before && GetParent(before) == GetParent(placed.window);
+        const std::string caption = ShownCaption(*placed.row, placed.caption, samePage ? before : nullptr);
+        if (placed.row->kind == ControlKind::Label && caption != WindowText(placed.window))
+            SetWindowTextA(placed.window, caption.c_str());
+        before = placed.window;
+        const RECT bounds = ControlBounds(*placed.row, caption);
+        MoveWindow(placed.window, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                   TRUE);
+        if (placed.row->kind != ControlKind::RadioGroup)
+            continue;
+        for (int button = 0; button < 2; ++button) {
+            HWND radio = Control(button == 0 ? AmpVerFirstButtonId : AmpVerSecondButtonId);
+            const RECT place = RadioBounds(*placed.row, button);
+            SendMessageA(radio, WM_SETFONT, font, TRUE);
+            MoveWindow(radio, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+        }
+    }
+    SendMessageA(hints_, TTM_SETMAXTIPWIDTH, 0, scale_.Pixels(HintWidth));
 }
 
 void TOptions::AddHint(HWND control, UINT hint)
@@ -263,6 +378,9 @@ LRESULT TOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CLOSE:
         ShowWindow(window_, SW_HIDE);
+        return 0;
+    case DpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_NOTIFY:
         if (const auto& header = *reinterpret_cast<const NMHDR*>(lParam);

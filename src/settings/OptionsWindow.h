@@ -2,6 +2,7 @@
 
 #include "settings/FolderBrowser.h"
 #include "settings/OptionControls.h"
+#include "win/DisplayScale.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -21,7 +22,8 @@ class SpinField;
 // The options window: a view of the settings value. Made when first opened,
 // it shows the value in its controls (which runs nothing); a user's change of
 // a control goes into the value, and the option's rule applies it to the main
-// window. Closing the window only hides it.
+// window. Closing the window only hides it. Its controls are laid out from
+// their rows at the window's scale, and again when the scale changes.
 class TOptions {
 public:
     // Created hidden, centred on the screen, owned by `owner`.
@@ -64,7 +66,16 @@ private:
                                               DWORD_PTR owner) noexcept;
 
     void CreatePages();
-    void CreateControl(HWND page, const OptionControl& row, SIZE pageSize, bool startsGroup);
+    void PlacePages();
+    // Where a row's control lies on its page at the window's scale; `caption`
+    // measures a label that fits its text.
+    RECT ControlBounds(const OptionControl& row, const std::string& caption) const;
+    RECT RadioBounds(const OptionControl& group, int button) const;
+    // The caption a row's control shows: a label's run of spaces as wide as
+    // the field made `before` it, which sits there, needs.
+    std::string ShownCaption(const OptionControl& row, const std::string& caption, HWND before) const;
+    void CreateControl(HWND page, const OptionControl& row, bool startsGroup);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void AddHint(HWND control, UINT hint);
     void OnCommand(UINT id, UINT code, HWND control);
     // Takes a user's change of a control into the value and applies it.
@@ -76,14 +87,24 @@ private:
     std::string SelectedFont() const;
     void TakeFocusIfShown() const;
 
+    struct PlacedControl {
+        const OptionControl* row;
+        HWND window;
+        std::string caption;
+    };
+
     HINSTANCE instance_;
     Settings& settings_;
     MainWindowLook& mainWindow_;
+    DisplayScale scale_;
+    SIZE pageSize_{};
     HWND window_ = nullptr;
     HWND tabs_ = nullptr;
     HWND hints_ = nullptr;
     std::vector<HWND> pages_;
     std::map<int, HWND> controls_;
+    // Every control made from a row, also those no option names.
+    std::vector<PlacedControl> placed_;
     std::map<int, std::unique_ptr<SpinField>> spins_;
     std::unique_ptr<ColourGrid> anTColor_;
     UniqueGdiObject font_;

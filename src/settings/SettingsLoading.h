@@ -36,7 +36,7 @@ struct LoadedSettings {
 
 struct LoadContext {
     std::function<StoredValue(const StoredSetting&)> read;
-    // The default and the largest `MaxMemoWidth`.
+    // The default and the largest `MaxMemoWidth`: the screen's width in design units.
     int screenWidth = 1024;
     // The installed font of that name as the system spells it, or nothing.
     std::function<std::wstring(const std::wstring&)> installedFont;

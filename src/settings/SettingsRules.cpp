@@ -42,10 +42,10 @@ void EnterEditorMode(Settings& settings, MainWindowLook* mainWindow)
     }
     settings.Enable(ShowToolBarId, false);
     if (mainWindow) {
-        // The text-view size to come back to.
+        // The text-view size to come back to, in design units as it is stored.
         const ClientSize normal = mainWindow->WindowSize();
-        settings.geometry.width = normal.width;
-        settings.geometry.height = normal.height;
+        settings.geometry.width = mainWindow->Scale().DesignUnits(normal.width);
+        settings.geometry.height = mainWindow->Scale().DesignUnits(normal.height);
         if (settings.anTFontSize != Settings::EditorModeAnTFontSize)
             mainWindow->SetLabelFontSize(Settings::EditorModeAnTFontSize);
         const ClientSize client = EditorModeClientSize(mainWindow->EditorModeMetrics());
@@ -68,8 +68,9 @@ void LeaveEditorMode(Settings& settings, MainWindowLook* mainWindow)
         mainWindow->ShowTextView(true);
         // The sizeable frame first, so that the kept size is the window's own.
         mainWindow->SetToolWindowFrame(false);
+        const DisplayScale scale = mainWindow->Scale();
         if (settings.geometry.width > 0 && settings.geometry.height > 0)
-            mainWindow->SetWindowSize({settings.geometry.width, settings.geometry.height});
+            mainWindow->SetWindowSize({scale.Pixels(settings.geometry.width), scale.Pixels(settings.geometry.height)});
         mainWindow->EnableTextCommands(true);
         if (settings.anTFontSize != Settings::EditorModeAnTFontSize)
             mainWindow->SetLabelFontSize(settings.anTFontSize);

@@ -5,6 +5,7 @@
 #include "win/FontList.h"
 #include "win/MessageBoxes.h"
 #include "win/Registry.h"
+#include "win/WindowDpi.h"
 
 #include <stdexcept>
 #include <string>
@@ -38,7 +39,7 @@ LoadedSettings LoadSettings()
     const UniqueRegistryKey key = OpenSettingsKey();
     LoadContext context;
     context.read = [&key](const StoredSetting& setting) { return ReadStored(key.get(), setting); };
-    context.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    context.screenWidth = ScreenWidthInDesignUnits();
     context.installedFont = [](const std::wstring& name) { return WideFromAnsi(InstalledFontName(AnsiFromWide(name))); };
     return LoadSettingsFrom(context);
 }

@@ -2,10 +2,13 @@
 
 #include "settings/SpinRules.h"
 #include "win/WindowClass.h"
+#include "win/WindowDpi.h"
 #include "win/WindowProcedure.h"
 #include "win/WindowText.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,11 +38,12 @@ SpinField::SpinField(HWND parent, int id, const RECT& bounds, int minimum, int m
     RegisterWindowClass(windowClass);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
+    const int buttonsWidth = WindowScale(parent).Pixels(ButtonsWidth);
     CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, width, height,
                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
     edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
-                            width - ButtonsWidth, height, window_, nullptr, instance, nullptr);
-    buttons_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, width - ButtonsWidth, 0, ButtonsWidth,
+                            width - buttonsWidth, height, window_, nullptr, instance, nullptr);
+    buttons_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, width - buttonsWidth, 0, buttonsWidth,
                                height, window_, nullptr, instance, nullptr);
     if (maxLength > 0)
         SetMaxLength(maxLength);
@@ -104,11 +108,23 @@ LRESULT SpinField::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    case WM_SETFONT:
+    case WM_SIZE: {
+        // Moved or rescaled: the buttons keep their designed width at the
+        // field's scale, and the edit takes the rest.
+        const int buttonsWidth = WindowScale(window_).Pixels(ButtonsWidth);
+        const int width = LOWORD(lParam);
+        const int height = HIWORD(lParam);
+        MoveWindow(edit_, 0, 0, std::max(0, width - buttonsWidth), height, TRUE);
+        MoveWindow(buttons_, std::max(0, width - buttonsWidth), 0, buttonsWidth, height, TRUE);
+        return 0;
+    }
+    case WM_SETFONT: {
         SendMessageA(edit_, WM_SETFONT, wParam, lParam);
         // A new font brings the font's own margins; narrow fields need their two digits whole.
-        SendMessageA(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+        const int margin = WindowScale(window_).Pixels(1);
+        SendMessageA(edit_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
         return 0;
+    }
     case WM_ENABLE:
         EnableWindow(edit_, wParam != 0);
         EnableWindow(buttons_, wParam != 0);

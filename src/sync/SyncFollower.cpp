@@ -199,6 +199,27 @@ std::size_t SyncFollower::LineEnd(std::size_t shownIndex) const
     return shownIndex + 1 < starts_.size() ? starts_[shownIndex + 1] - 1 : shown_.text.size();
 }
 
+std::size_t SyncFollower::CurrentLooks(std::size_t shownLine, std::size_t line, std::optional<std::size_t> word,
+                                       TextArea::LookedRange* looks) const
+{
+    looks[0] = {LineStart(shownLine), LineEnd(shownLine), Look::Current};
+    if (!word)
+        return 1;
+    const auto& words = session_.Synced->lines[line].words;
+    const std::size_t from = LineStart(shownLine) + words[*word].at;
+    const std::size_t to = *word + 1 < words.size() ? LineStart(shownLine) + words[*word + 1].at : LineEnd(shownLine);
+    looks[1] = {from, to, Look::CurrentWord};
+    return 2;
+}
+
+void SyncFollower::ShowLooksAgain()
+{
+    if (!Followed() || !current_ || *current_ >= shown_.lineOf.size())
+        return;
+    TextArea::LookedRange looks[2]{};
+    area_.SetLooks(std::span(looks, CurrentLooks(*current_, shown_.lineOf[*current_], word_, looks)));
+}
+
 void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, bool force)
 {
     const std::optional<std::size_t> shown =
@@ -220,16 +241,8 @@ void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, boo
         changes[count++] = {shown ? LineEnd(newLine) : 0, LineEnd(oldLine), Look::Plain};
     else if (current_ && newLine > oldLine)
         changes[count++] = {LineStart(oldLine), LineStart(newLine), Look::Sung};
-    if (shown) {
-        changes[count++] = {LineStart(newLine), LineEnd(newLine), Look::Current};
-        if (word) {
-            const auto& words = session_.Synced->lines[*line].words;
-            const std::size_t from = LineStart(newLine) + words[*word].at;
-            const std::size_t to =
-                *word + 1 < words.size() ? LineStart(newLine) + words[*word + 1].at : LineEnd(newLine);
-            changes[count++] = {from, to, Look::CurrentWord};
-        }
-    }
+    if (shown)
+        count += CurrentLooks(newLine, *line, word, changes + count);
     area_.SetLooks(std::span(changes, count));
     current_ = shown;
     word_ = word;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/TextArea.h"
 #include "sync/SyncedText.h"
 
 #include <windows.h>
@@ -10,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-class TextArea;
 struct SongSession;
 
 // A timed text on screen, followed as its song plays: its tags hidden, the
@@ -48,6 +48,9 @@ public:
     void JumpToLineAt(std::size_t character, HWND player);
     // Stops the pause that scrolling by hand made: the line is brought back.
     void Resume();
+    // A new font for the area (a new size, a new display scale) takes the
+    // line being sung's bold and its word's underline away: they come back.
+    void ShowLooksAgain();
 
     // Shows the tags for editing (the area takes the text as it would be
     // saved), or hides them again and follows the text as edited.
@@ -71,6 +74,10 @@ private:
     bool Speaks(HWND player);
     void ShowFollowed();
     void ShowLine(std::optional<std::size_t> line, int positionMs, bool force);
+    // The looks of shown line `shownLine`, which is `line` of the text, and of
+    // its word, into `looks` (room for two); how many.
+    std::size_t CurrentLooks(std::size_t shownLine, std::size_t line, std::optional<std::size_t> word,
+                             TextArea::LookedRange* looks) const;
     std::size_t ShownIndexOf(std::size_t line) const;
     std::size_t LineStart(std::size_t shownIndex) const;
     std::size_t LineEnd(std::size_t shownIndex) const;

@@ -1,12 +1,12 @@
 #include "win/FloatingPanel.h"
 
 #include "win/WindowClass.h"
+#include "win/WindowDpi.h"
 
-SIZE FloatingPanelFrameSize(SIZE clientSize)
+SIZE FloatingPanelFrameSize(SIZE clientSize, DisplayScale scale)
 {
-    RECT frame{0, 0, clientSize.cx, clientSize.cy};
-    AdjustWindowRectEx(&frame, FloatingPanelStyle, FALSE, FloatingPanelExStyle);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    return FrameSizeAround({scale.Pixels(clientSize.cx), scale.Pixels(clientSize.cy)}, FloatingPanelStyle,
+                           FloatingPanelExStyle, scale);
 }
 
 HWND CreateFloatingPanel(HWND owner, const char* className, WNDPROC procedure, const std::string& caption,
@@ -22,7 +22,11 @@ HWND CreateFloatingPanel(HWND owner, const char* className, WNDPROC procedure, c
     if (!RegisterWindowClass(windowClass))
         return nullptr;
 
-    const SIZE frame = FloatingPanelFrameSize(clientSize);
-    return CreateWindowExA(FloatingPanelExStyle, className, caption.c_str(), FloatingPanelStyle, 0, 0, frame.cx,
-                           frame.cy, owner, nullptr, instance, creationParameter);
+    const DisplayScale scale = WindowScale(owner);
+    const SIZE frame = FloatingPanelFrameSize(clientSize, scale);
+    HWND panel = CreateWindowExA(FloatingPanelExStyle, className, caption.c_str(), FloatingPanelStyle, 0, 0, frame.cx,
+                                 frame.cy, owner, nullptr, instance, creationParameter);
+    if (panel)
+        KeepWindowScale(panel, scale);
+    return panel;
 }

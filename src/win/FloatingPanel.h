@@ -1,5 +1,7 @@
 #pragma once
 
+#include "win/DisplayScale.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,11 +12,13 @@
 inline constexpr DWORD FloatingPanelStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 inline constexpr DWORD FloatingPanelExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 
-// The outer size of a floating panel whose client area is `clientSize`.
-SIZE FloatingPanelFrameSize(SIZE clientSize);
+// The outer size of a floating panel whose client area is `clientSize` in
+// design units, at `scale`.
+SIZE FloatingPanelFrameSize(SIZE clientSize, DisplayScale scale);
 
 // Registers `className` on first use and creates a hidden floating panel of
-// that class with the given client size. `creationParameter` arrives as
+// that class with the given client size in design units, at the scale of its
+// owner, which the panel keeps as its own. `creationParameter` arrives as
 // lpCreateParams. Returns nullptr on failure.
 HWND CreateFloatingPanel(HWND owner, const char* className, WNDPROC procedure, const std::string& caption,
                          SIZE clientSize, void* creationParameter);

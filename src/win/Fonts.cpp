@@ -1,14 +1,6 @@
 #include "win/Fonts.h"
 
-#include "win/DeviceContext.h"
-
 #include <windows.h>
-
-int PointsToPixels(int points)
-{
-    const WindowDc screen(nullptr);
-    return MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-}
 
 UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)
 {
@@ -24,7 +16,12 @@ UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight)
     return UniqueGdiObject(CreateFontIndirectA(&font));
 }
 
-UniqueGdiObject MakeFormFont()
+UniqueGdiObject MakePointFont(const std::string& face, int points, int weight, DisplayScale scale)
 {
-    return MakeFont("MS Sans Serif", PointsToPixels(8), FW_NORMAL);
+    return MakeFont(face, scale.FontPixels(points), weight);
+}
+
+UniqueGdiObject MakeFormFont(DisplayScale scale)
+{
+    return MakePointFont("MS Sans Serif", 8, FW_NORMAL, scale);
 }

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "win/DisplayScale.h"
 #include "win/UniqueHandle.h"
 
 #include <string>
-
-// Points to pixels on the screen, as a font's character height.
-int PointsToPixels(int points);
 
 // The font list's entry for the system's default user-interface font.
 inline constexpr char DefaultFontName[] = "Default";
@@ -15,5 +13,8 @@ inline constexpr char DefaultFontName[] = "Default";
 // "Default" stands for the system's default user-interface font.
 UniqueGdiObject MakeFont(const std::string& face, int pixelHeight, int weight);
 
+// A font of `points` at `scale`.
+UniqueGdiObject MakePointFont(const std::string& face, int points, int weight, DisplayScale scale);
+
 // "MS Sans Serif" 8 point, the face of the program's forms.
-UniqueGdiObject MakeFormFont();
+UniqueGdiObject MakeFormFont(DisplayScale scale);

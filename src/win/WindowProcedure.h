@@ -2,6 +2,7 @@
 
 #include "win/LiveCounts.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowDpi.h"
 
 #include <windows.h>
 
@@ -31,6 +32,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         --live_counts::windows;
+        ForgetWindowScale(window);
         self->DetachWindow();
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -242,6 +242,8 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     EXPECT_EQ(looks(), "...|bbbbbbbbb||.....") << "the line before its first word";
     at(2600);
     EXPECT_EQ(looks(), "...|bbbbuuuuu||.....");
+    main->SetMemoFontSize(20);
+    EXPECT_EQ(looks(), "...|bbbbuuuuu||.....") << "a new font keeps them";
 
     main->PerformMenuClick(ID_MenuSyncLater);
     EXPECT_EQ(main->StatusText(), L"Время строк сдвинуто: -0,2 с");

@@ -92,6 +92,19 @@ TEST(SettingsRulesTest, ExternalEditorModeShrinksTheWindowToItsToolbarAndLeaving
     EXPECT_FALSE(settings.IsEnabled(IamawriterId) || settings.IsEnabled(ClosePadsId));
 }
 
+TEST(SettingsRulesTest, AtOneAndAHalfTheSizeKeptForTheModeIsStoredInDesignUnits)
+{
+    Settings settings;
+    FakeMainWindowLook look;
+    look.scale = DisplayScale(144);
+    look.window = {450, 601};
+    Change(settings, look, &Settings::openByShell, true, OpenByShellId);
+    EXPECT_EQ(settings.geometry.width, 300);
+    EXPECT_EQ(settings.geometry.height, 401);
+    Change(settings, look, &Settings::openByShell, false, OpenByShellId);
+    EXPECT_EQ(look.window, (ClientSize{450, 602})) << "a pixel that no design unit holds rounds";
+}
+
 TEST(SettingsRulesTest, EnabledStatesFollowTheBoxesThatGovernThem)
 {
     Settings settings;

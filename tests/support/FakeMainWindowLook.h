@@ -15,6 +15,7 @@ public:
     std::map<Part, bool> shown{{Part::ToolBar, true}, {Part::StatusLine, true}, {Part::Label, true},
                                {Part::PlayerPanel, true}};
     ClientSize window{300, 400};
+    DisplayScale scale;
     bool toolFrame = false;
     bool textView = true;
     bool textCommands = true;
@@ -47,6 +48,7 @@ public:
         return {9, 20, 1, 29, shown.at(Part::PlayerPanel), 73, 5, shown.at(Part::StatusLine), 19,
                 shown.at(Part::Label), PartExtent(Part::Label)};
     }
+    DisplayScale Scale() const override { return scale; }
     ClientSize WindowSize() const override { return window; }
     ClientSize ClientArea() const override
     {
