@@ -21,7 +21,10 @@ std::wstring WideOf(std::u16string_view text)
 // The form of a text whose words the find compares.
 std::wstring FindForm(std::wstring_view text)
 {
-    return WithoutAccents(UnifiedText(text));
+    std::wstring unified = UnifiedText(text);
+    // Most texts have no Latin letter with an accent to drop.
+    const bool accents = std::any_of(unified.begin(), unified.end(), [](wchar_t c) { return c >= 0xC0 && c < 0x180; });
+    return accents ? WithoutAccents(unified) : unified;
 }
 
 // A control character that a text does not hold: not a line break, a tab,
