@@ -75,15 +75,7 @@ std::size_t PlayerButtonIndex(UINT id)
 // middle, so that icons of several sizes share one image list.
 HBITMAP CenteredIcon(HBITMAP icon, int side)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP canvas = TopDownBitmap({side, side});
     if (!canvas || !icon)
         return canvas;
     BITMAP size = {};

@@ -116,15 +116,7 @@ UniqueGdiObject SmoothlyScaledBitmap(HBITMAP source, SIZE size)
         return {};
     if (original.bmWidth == size.cx && original.bmHeight == size.cy)
         return UniqueGdiObject(CopyImage(source, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueGdiObject scaled(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueGdiObject scaled(TopDownBitmap(size));
     const UniqueMemoryDeviceContext target(CreateCompatibleDC(nullptr));
     const UniqueMemoryDeviceContext from(CreateCompatibleDC(nullptr));
     if (!scaled || !target || !from)

@@ -51,15 +51,8 @@ public:
           // thickness wherever they fall.
           stroke_(std::max(1, (scale.Dpi() + DesignDpi / 2) / DesignDpi))
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size_.cx;
-        info.bmiHeader.biHeight = -size_.cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        bitmap_.reset(TopDownBitmap(size_, &bits));
         pixels_ = static_cast<std::uint32_t*>(bits);
         dc_.reset(CreateCompatibleDC(nullptr));
         if (bitmap_ && dc_) {

@@ -79,3 +79,18 @@ private:
     HDC context_ = nullptr;
     HGDIOBJ previous_ = nullptr;
 };
+
+// A 32-bit top-down bitmap of `size` for drawing into, its pixels at `bits`
+// when asked for; null when it cannot be made. The caller owns it.
+inline HBITMAP TopDownBitmap(SIZE size, void** bits = nullptr)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* ignored = nullptr;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &ignored, nullptr, 0);
+}
