@@ -28,13 +28,15 @@ TOptions& ProgramWindows::Options()
 int ProgramWindows::RunMessageLoop()
 {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // Read as Unicode, so that a letter typed outside code page 1251 reaches
+    // the Unicode fields whole; the ANSI windows get theirs converted.
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The options and find windows' keys first, then the main window's shortcuts.
         if ((options_ && options_->TakeDialogMessage(message)) || mainWindow.TakeFindMessage(message) ||
             mainWindow.TranslateShortcut(message))
             continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

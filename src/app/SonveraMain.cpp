@@ -442,7 +442,7 @@ bool TSonveraMain::TranslateShortcut(MSG& message)
 {
     if (!window_ || !GetMenu(window_) || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
         return false;
-    return TranslateAcceleratorA(window_, shortcuts_, &message) != 0;
+    return TranslateAcceleratorW(window_, shortcuts_, &message) != 0;
 }
 
 void TSonveraMain::PerformMenuClick(UINT item)

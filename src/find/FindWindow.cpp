@@ -125,9 +125,7 @@ bool TFind::TakeDialogMessage(MSG& message)
 {
     if (!window_ || !IsWindowVisible(window_) || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
         return false;
-    // The loop reads messages as ANSI ones; the A call hands typed letters on
-    // to the Unicode field converted back.
-    return IsDialogMessageA(window_, &message) != 0;
+    return IsDialogMessageW(window_, &message) != 0;
 }
 
 void TFind::TextSaved(const std::wstring& path)

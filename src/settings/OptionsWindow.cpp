@@ -617,7 +617,7 @@ bool TOptions::TakeDialogMessage(MSG& message)
         SetFocus(tabs_);
         return true;
     }
-    return IsDialogMessageA(window_, &message) != 0;
+    return IsDialogMessageW(window_, &message) != 0;
 }
 
 HWND TOptions::Control(OptionId id) const

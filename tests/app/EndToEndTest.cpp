@@ -2,6 +2,7 @@
 // faults a desktop throws at it, with the simulated player beside it.
 #include "app/SonveraIds.h"
 #include "artist/ArtistInfoIds.h"
+#include "find/FindIds.h"
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
@@ -44,6 +45,7 @@ TEST_F(EndToEndTest, AUsersDay)
     scratch.MakeFile(L"Тексты\\Northern Lights\\Album One\\Blue River.txt", "Blue river");
     scratch.MakeFile(L"Тексты\\Northern Lights\\Blue River (live).txt", "Live river");
     scratch.MakeFile(L"Тексты\\Quiet Band\\Read Only Song.txt", "Old words", FILE_ATTRIBUTE_READONLY);
+    scratch.MakeFile(L"Тексты\\Łódź Harbour\\Port.txt", "Cranes at dawn");
     playerFolder.MakeFile(L"list.txt", Cp1251(L"Северный Ветер - Дорога домой\r\nNorthern Lights - Blue River\r\n"
                                               L"Quiet Band - Lost Song\r\nQuiet Band - Read Only Song\r\n"));
     SimPlayerProcess player(playerFolder, {"--playlist", playerFolder.AnsiPath() + "list.txt", "--play", "--no-clock"});
@@ -111,6 +113,22 @@ TEST_F(EndToEndTest, AUsersDay)
         SendMessageA(GetDlgItem(panel, IDC_INFOR_MEMO), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("From Leeds"));
         PostMessageA(panel, WM_COMMAND, IDM_INFOR_MEMO_SAVE, 0);
         EXPECT_TRUE(WaitFor([&] { return File(L"Quiet Band\\Sonvera Artist info.txt") == "From Leeds"; }));
+
+        // Found as it is typed, in letters outside code page 1251, and shown.
+        sonvera.Command(ID_MenuFind);
+        HWND find = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (find = sonvera.OwnWindow("#32770")) && IsWindowVisible(find); }));
+        HWND query = GetDlgItem(find, IDC_FindQuery);
+        for (const wchar_t letter : std::wstring(L"łódź"))
+            PostMessageW(query, WM_CHAR, letter, 1);
+        // Another process's control gives its text only when asked by message.
+        wchar_t typed[16]{};
+        EXPECT_TRUE(WaitFor([&] {
+            SendMessageW(query, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(typed));
+            return std::wstring(typed) == L"łódź";
+        }));
+        PostMessageW(query, WM_KEYDOWN, VK_RETURN, 1);
+        EXPECT_TRUE(WaitFor([&] { return sonvera.MemoText() == "Cranes at dawn"; }));
 
         SetWindowPos(sonvera.MainWindow(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         EXPECT_EQ(sonvera.Close(), 0u);
