@@ -228,12 +228,14 @@ std::u16string RichTextArea::Text() const
 
 void RichTextArea::SetAnsiText(std::string_view text)
 {
+    looks_.Clear();
     SetWindowTextA(control_, std::string(text).c_str());
     SendMessageA(control_, EM_SETMODIFY, FALSE, 0);
 }
 
 void RichTextArea::SetUnicodeText(std::u16string_view text)
 {
+    looks_.Clear();
     const std::u16string terminated(text);
     SETTEXTEX how{ST_DEFAULT, UnicodeCodePage};
     SendMessageA(control_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(terminated.c_str()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sync/TextLooks.h"
 #include "win/UniqueHandle.h"
 
 #include <windows.h>
@@ -46,16 +47,14 @@ public:
     // area holds rich text while `enabled`, plain text otherwise. Either way
     // it is emptied. Positions below count characters of `Text()`.
     virtual void EnableLooks(bool enabled) = 0;
-    enum class Look { Plain, Sung, Current, CurrentWord };
-    struct LookedRange {
-        std::size_t start;
-        std::size_t end;
-        Look look;
-    };
+    using Look = TextLook;
+    using LookedRange = LookedTextRange;
     // Gives the characters [start, end) of each range its look, in order,
-    // leaving the caret, the selection, the view and the modified flag as
-    // they were.
+    // leaving the caret, the selection, the view, the text and the modified
+    // flag as they were. The looks are drawn over the text; emptying the
+    // area or putting a text in forgets them.
     virtual void SetLooks(std::span<const LookedRange> ranges) = 0;
+    virtual Look LookAt(std::size_t index) const = 0;
     // The first character in view; scrolls so that the line of `at` is in
     // view, a few lines below the top.
     virtual std::size_t FirstVisibleCharacter() const = 0;

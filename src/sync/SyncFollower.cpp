@@ -17,11 +17,10 @@ namespace {
 // While the player plays, the position is read when the next line or word
 // is due (a little after, so that it has begun), and at least this often,
 // so that a jump made in the player is caught.
-constexpr unsigned LongestLookMs = 500;
+constexpr unsigned LongestLookMs = 1000;
 constexpr unsigned ShortestLookMs = 10;
 constexpr unsigned PastTheChangeMs = 5;
-// Paused or stopped, only the state is asked, this often; while it plays,
-// the state is asked as often too.
+// Paused or stopped, only the state is asked, this often.
 constexpr unsigned WaitPeriodMs = 1000;
 // Line changes the following leaves the view alone after a scroll by hand.
 constexpr int LineChangesPausedByScrolling = 2;
@@ -150,7 +149,7 @@ unsigned SyncFollower::PeriodNow(HWND player)
 {
     if (!Followed() || !player || !IsWindow(player) || !Speaks(player))
         return 0;
-    msToStateCheck_ = 0;
+    lastPositionMs_.reset();
     return PlaybackOf(player) == PlayerPlayback::Playing ? ShortestLookMs : WaitPeriodMs;
 }
 
@@ -158,29 +157,21 @@ unsigned SyncFollower::Follow(HWND player)
 {
     if (!Followed() || !player || !Speaks(player))
         return 0;
-    // While it plays, a look asks only the position; the state once a second,
-    // to rest while the player pauses.
-    if (msToStateCheck_ <= 0) {
-        msToStateCheck_ = WaitPeriodMs;
-        if (PlaybackOf(player) != PlayerPlayback::Playing) {
-            msToStateCheck_ = 0;
-            return WaitPeriodMs;
-        }
-    }
+    // A look asks only the position; the state only when the position has
+    // not moved since the last look, to rest while the player pauses.
     const std::optional<int> position = PositionMsOf(player);
-    if (!position) {
-        msToStateCheck_ = 0;
+    if (!position || (position == lastPositionMs_ && PlaybackOf(player) != PlayerPlayback::Playing)) {
+        lastPositionMs_.reset();
         return WaitPeriodMs;
     }
+    lastPositionMs_ = position;
     positionMs_ = *position;
     const std::optional<std::size_t> line = LineAt(cues_, positionMs_, session_.SyncedOffsetMs);
     ShowLine(line, positionMs_, false);
     const std::optional<int> wait =
         MsToNextChange(cues_, line ? &session_.Synced->lines[*line] : nullptr, positionMs_, session_.SyncedOffsetMs);
-    const unsigned period =
-        wait ? std::clamp(static_cast<unsigned>(*wait) + PastTheChangeMs, ShortestLookMs, LongestLookMs) : LongestLookMs;
-    msToStateCheck_ -= static_cast<int>(period);
-    return period;
+    return wait ? std::clamp(static_cast<unsigned>(*wait) + PastTheChangeMs, ShortestLookMs, LongestLookMs)
+                : LongestLookMs;
 }
 
 std::size_t SyncFollower::ShownIndexOf(std::size_t line) const
@@ -241,6 +232,9 @@ void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, boo
         changes[count++] = {shown ? LineEnd(newLine) : 0, LineEnd(oldLine), Look::Plain};
     else if (current_ && newLine > oldLine)
         changes[count++] = {LineStart(oldLine), LineStart(newLine), Look::Sung};
+    else if (!current_ && shown)
+        // Followed from the middle of the song: what came before is sung too.
+        changes[count++] = {0, LineStart(newLine), Look::Sung};
     if (shown)
         count += CurrentLooks(newLine, *line, word, changes + count);
     area_.SetLooks(std::span(changes, count));

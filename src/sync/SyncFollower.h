@@ -95,7 +95,8 @@ private:
     // Scrolling by hand pauses the keeping in view for this many line changes.
     int pausedFor_ = 0;
     std::size_t viewTop_ = 0;
-    int msToStateCheck_ = 0;
+    // The position the last look read, to tell a pause by.
+    std::optional<int> lastPositionMs_;
     HWND askedPlayer_ = nullptr;
     bool speaks_ = false;
     bool timing_ = false;

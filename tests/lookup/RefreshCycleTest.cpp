@@ -9,6 +9,7 @@
 #include "support/ScratchFolder.h"
 #include "support/SimPlayerProcess.h"
 #include "support/TextAssociation.h"
+#include "win/DeviceContext.h"
 #include "win/LiveCounts.h"
 
 #include <gtest/gtest.h>
@@ -219,35 +220,57 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
         SendMessageA(player->MainWindow(), setPosition, static_cast<WPARAM>(ms), 0);
         main->Refresh().FollowTimer();
     };
-    // Which characters stand out: the line on the label's paper, its word underlined.
+    // Which characters stand out: the lines sung, the line being sung, its word.
     const auto looks = [&] {
         std::string seen;
         const std::u16string text = main->Text().Text();
-        for (LONG index = 0; index < static_cast<LONG>(text.size()); ++index) {
-            CHARRANGE one{index, index + 1};
-            SendMessageA(main->Memo2(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
-            CHARFORMAT2A format{};
-            format.cbSize = sizeof format;
-            SendMessageA(main->Memo2(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-            seen += text[static_cast<std::size_t>(index)] == u'\r' ? '|'
-                    : format.dwEffects & CFE_UNDERLINE              ? 'u'
-                    : format.dwEffects & CFE_AUTOBACKCOLOR          ? '.'
-                                                                    : 'b';
-        }
+        for (std::size_t index = 0; index < text.size(); ++index)
+            seen += text[index] == u'\r' ? '|' : ".scw"[static_cast<int>(main->Text().LookAt(index))];
         return seen;
+    };
+    // How the area draws its rows: the paper at a row's far end, and its darkest ink.
+    struct Row {
+        COLORREF paper;
+        int darkest;
+    };
+    const auto drawn = [&](std::size_t at) {
+        RECT client{};
+        GetClientRect(main->Memo2(), &client);
+        const UniqueMemoryDeviceContext dc(CreateCompatibleDC(nullptr));
+        void* bits = nullptr;
+        const UniqueGdiObject bitmap(TopDownBitmap({client.right, client.bottom}, &bits));
+        const SelectedObject selected(dc.get(), bitmap.get());
+        SendMessageW(main->Memo2(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+        POINTL place{};
+        SendMessageW(main->Memo2(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), static_cast<LPARAM>(at));
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        const auto pixel = [&](LONG x, LONG y) { return pixels[y * client.right + x] & 0xFFFFFF; };
+        Row row{pixel(client.right - 2, place.y + 2), 255 * 3};
+        for (LONG y = place.y; y < place.y + 8; ++y)
+            for (LONG x = 0; x < client.right; ++x)
+                row.darkest = std::min<int>(row.darkest, GetRValue(pixel(x, y)) + GetGValue(pixel(x, y)) + GetBValue(pixel(x, y)));
+        return row;
     };
     at(500);
     EXPECT_EQ(looks(), "...|.........||.....");
     at(2100);
-    EXPECT_EQ(looks(), "...|bbbbbbbbb||.....") << "the line before its first word";
+    EXPECT_EQ(looks(), "sss|ccccccccc||.....") << "the line before its first word";
     at(2600);
-    EXPECT_EQ(looks(), "...|bbbbuuuuu||.....");
+    EXPECT_EQ(looks(), "sss|ccccwwwww||.....");
+    // Drawn so: the sung line greyed on the area's paper, the line being sung on another paper.
+    const Row sung = drawn(0);
+    const Row current = drawn(4);
+    const Row plain = drawn(16);
+    EXPECT_EQ(sung.paper, plain.paper);
+    EXPECT_NE(current.paper, plain.paper);
+    EXPECT_GT(sung.darkest, plain.darkest + 60);
     main->SetMemoFontSize(20);
-    EXPECT_EQ(looks(), "...|bbbbuuuuu||.....") << "a new font keeps them";
+    EXPECT_EQ(looks(), "sss|ccccwwwww||.....") << "a new font keeps them";
 
     main->PerformMenuClick(ID_MenuSyncLater);
     EXPECT_EQ(main->StatusText(), L"Время строк сдвинуто: -0,2 с");
-    EXPECT_EQ(looks(), "...|bbbbbbbbb||.....") << "shown at once";
+    EXPECT_EQ(looks(), "sss|ccccccccc||.....") << "shown at once";
     POINTL three{};
     SendMessageA(main->Memo2(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&three), 16);
     SendMessageA(main->Memo2(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(three.x + 2, three.y + 2));
