@@ -45,7 +45,7 @@ public:
     void EnableLooks(bool enabled) override;
     void SetLooks(std::span<const LookedRange> ranges) override;
     Look LookAt(std::size_t index) const override { return looks_.At(index); }
-    std::size_t FirstVisibleCharacter() const override;
+    long ViewTop() const override;
     void ScrollToCharacter(std::size_t at) override;
     void KeepInView(std::size_t at) override;
     std::size_t CharacterAt(POINT point) const override;

@@ -393,9 +393,13 @@ void RichTextArea::SetLooks(std::span<const LookedRange> ranges)
     }
 }
 
-std::size_t RichTextArea::FirstVisibleCharacter() const
+long RichTextArea::ViewTop() const
 {
-    return CharacterAt({1, 1});
+    // Asked of the control without a device context, unlike where a
+    // character lies.
+    POINT scrolled{};
+    SendMessageW(control_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    return scrolled.y;
 }
 
 void RichTextArea::ScrollToCharacter(std::size_t at)
@@ -410,8 +414,8 @@ void RichTextArea::KeepInView(std::size_t at)
     RECT client{};
     GetClientRect(control_, &client);
     const LRESULT first = SendMessageW(control_, EM_GETFIRSTVISIBLELINE, 0, 0);
-    const LRESULT last = SendMessageW(control_, EM_EXLINEFROMCHAR, 0,
-                                      static_cast<LPARAM>(CharacterAt({1, std::max<LONG>(client.bottom - 1, 1)})));
+    const Rows rows = RowsOf(control_, RowHeight());
+    const LRESULT last = (std::max<LONG>(client.bottom - 1, 0) - rows.top) / rows.height;
     const LRESULT line = SendMessageW(control_, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(at));
     // The lines ahead stay in view too; the view moves a page at a time
     // rather than a line, which would repaint it all on every line.

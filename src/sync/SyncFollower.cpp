@@ -133,7 +133,7 @@ void SyncFollower::ShowFollowed()
     area_.SetUnicodeText(shown_.text);
     area_.SetModified(modified);
     area_.SetReadOnly(true);
-    viewTop_ = area_.FirstVisibleCharacter();
+    viewTop_ = area_.ViewTop();
 }
 
 bool SyncFollower::Speaks(HWND player)
@@ -244,14 +244,14 @@ void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, boo
         return;
 
     // A view the user moved is left alone until the line has changed twice.
-    if (area_.FirstVisibleCharacter() != viewTop_)
+    if (area_.ViewTop() != viewTop_)
         pausedFor_ = LineChangesPausedByScrolling;
     if (pausedFor_ > 0) {
         --pausedFor_;
     } else {
         area_.KeepInView(LineStart(newLine));
     }
-    viewTop_ = area_.FirstVisibleCharacter();
+    viewTop_ = area_.ViewTop();
 }
 
 std::wstring SyncFollower::Nudge(int ms)
@@ -287,7 +287,7 @@ void SyncFollower::Resume()
     pausedFor_ = 0;
     if (Followed() && current_) {
         area_.ScrollToCharacter(LineStart(*current_));
-        viewTop_ = area_.FirstVisibleCharacter();
+        viewTop_ = area_.ViewTop();
     }
 }
 

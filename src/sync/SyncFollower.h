@@ -94,7 +94,7 @@ private:
     int positionMs_ = 0;
     // Scrolling by hand pauses the keeping in view for this many line changes.
     int pausedFor_ = 0;
-    std::size_t viewTop_ = 0;
+    long viewTop_ = 0;
     // The position the last look read, to tell a pause by.
     std::optional<int> lastPositionMs_;
     HWND askedPlayer_ = nullptr;
