@@ -133,7 +133,9 @@ void SyncFollower::ShowFollowed()
     area_.SetUnicodeText(shown_.text);
     area_.SetModified(modified);
     area_.SetReadOnly(true);
-    viewTop_ = area_.ViewTop();
+    // Where the view stands is taken at the first line change: the caller
+    // may still move the caret, and the view with it.
+    viewTop_.reset();
 }
 
 bool SyncFollower::Speaks(HWND player)
@@ -244,7 +246,7 @@ void SyncFollower::ShowLine(std::optional<std::size_t> line, int positionMs, boo
         return;
 
     // A view the user moved is left alone until the line has changed twice.
-    if (area_.ViewTop() != viewTop_)
+    if (viewTop_ && area_.ViewTop() != *viewTop_)
         pausedFor_ = LineChangesPausedByScrolling;
     if (pausedFor_ > 0) {
         --pausedFor_;

@@ -94,7 +94,8 @@ private:
     int positionMs_ = 0;
     // Scrolling by hand pauses the keeping in view for this many line changes.
     int pausedFor_ = 0;
-    long viewTop_ = 0;
+    // Where the view stood after the last line change; none before the first.
+    std::optional<long> viewTop_;
     // The position the last look read, to tell a pause by.
     std::optional<int> lastPositionMs_;
     HWND askedPlayer_ = nullptr;

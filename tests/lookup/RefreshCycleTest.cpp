@@ -297,6 +297,36 @@ TEST_F(RefreshCycleTest, ATimedTwinIsFollowedNudgedJumpedInAndSavedWithEveryTagT
     EXPECT_EQ(Shown(), "live words");
 }
 
+TEST_F(RefreshCycleTest, TheSungLineIsKeptInViewUnlessTheUserScrolledAway)
+{
+    std::string timed;
+    for (int line = 1; line <= 60; ++line)
+        timed += "[00:" + std::to_string(line < 10 ? 0 : line / 10) + std::to_string(line % 10) + ".00]Line\n";
+    texts.MakeFile(L"Artist\\Long.txt", "plain");
+    texts.MakeFile(L"Artist\\Long.lrc", timed);
+    WinampPlayClick(settings);
+    ASSERT_TRUE(WaitFor([] { return PlaybackOf(player->MainWindow()) == PlayerPlayback::Playing; }));
+    Plays(L"1. Artist - Long - Winamp");
+    main->PerformMenuClick(ID_MenuRefresh);
+    static const UINT setPosition = RegisterWindowMessageA("SimPlayer.SetPosition");
+    HWND memo = main->Memo2();
+    const auto rowInView = [&](int second) {
+        SendMessageA(player->MainWindow(), setPosition, static_cast<WPARAM>(second * 1000 + 10), 0);
+        main->Refresh().FollowTimer();
+        RECT client{};
+        GetClientRect(memo, &client);
+        POINTL place{};
+        SendMessageW(memo, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), (second - 1) * 5);
+        return place.y >= 0 && place.y < client.bottom;
+    };
+    EXPECT_TRUE(rowInView(40)) << "a jump far down";
+    EXPECT_TRUE(rowInView(41));
+    SendMessageW(memo, EM_LINESCROLL, 0, -100);
+    EXPECT_FALSE(rowInView(42)) << "scrolled away by hand: left alone";
+    EXPECT_FALSE(rowInView(43));
+    EXPECT_TRUE(rowInView(44)) << "followed again after two line changes";
+}
+
 TEST_F(RefreshCycleTest, AWriterInEditorModeGetsAnEmptyFileOpenedAndAFailedOneIsNotRetried)
 {
     const TextAssociation association(true);
