@@ -1,8 +1,9 @@
 // The looks of a followed text's lines, drawn over what the rich edit paints:
 // the text keeps one format, so a line change costs the repaint of the rows
-// that changed and no reformatting. The rows are found by arithmetic on one
-// row's place, as the text has one font: the rich edit's answers on where a
-// row starts cost a walk through the text each.
+// that changed and no reformatting. The rows are found by arithmetic on the
+// scroll position, as the text has one font: the rich edit tells where a
+// character lies only through a device context of its own, which costs a
+// trip to the window server under Wine.
 #include "app/RichTextArea.h"
 
 #include "win/DeviceContext.h"
@@ -35,15 +36,14 @@ POINT PlaceOf(HWND memo, std::size_t at)
     return {point.x, point.y};
 }
 
-// Where the area's rows lie: the row at the top, its top and left, and the
-// height every row shares.
+// Where the area's rows lie: the text's first row's top and left, scrolled,
+// and the height every row shares.
 struct Rows {
-    LRESULT first = 0;
     LONG top = 0;
     LONG left = 0;
     LONG height = 1;
 
-    LONG TopOf(LRESULT row) const { return top + static_cast<LONG>(row - first) * height; }
+    LONG TopOf(LRESULT row) const { return top + static_cast<LONG>(row) * height; }
     // The band of the rows [firstRow, lastRow], the area's width.
     RECT Band(const RECT& client, LRESULT firstRow, LRESULT lastRow) const
     {
@@ -60,7 +60,7 @@ Rows RowsOf(HWND memo, LONG rowHeight)
     SendMessageW(memo, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
     RECT format{};
     SendMessageW(memo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    return {0, format.top - scrolled.y, format.left - scrolled.x, std::max<LONG>(rowHeight, 1)};
+    return {format.top - scrolled.y, format.left - scrolled.x, std::max<LONG>(rowHeight, 1)};
 }
 
 // The first character of `row` among [start, end), where the rows of [start,
@@ -160,10 +160,6 @@ void DrawCurrentLine(HWND memo, HDC dc, const Rows& rows, const RECT& band, std:
         FillRect(dc, &mark, static_cast<HBRUSH>(ink.get()));
     }
 }
-
-} // namespace
-
-namespace {
 
 // The controls whose window procedure the areas stand in front of. Kept here
 // rather than as window properties or comctl32's subclassing, which cost a
@@ -288,12 +284,12 @@ void RichTextArea::DrawLooks(HDC dc, HRGN painted)
     };
     std::vector<Drawn> drawn;
     const auto& ranges = looks_.Ranges();
-    const auto sung = [](TextLook look) { return look == TextLook::Current || look == TextLook::CurrentWord; };
+    const auto beingSung = [](TextLook look) { return look == TextLook::Current || look == TextLook::CurrentWord; };
     for (auto piece = ranges.begin(); piece != ranges.end(); ++piece) {
         LookedTextRange range = *piece;
-        if (sung(range.look)) {
+        if (beingSung(range.look)) {
             range.look = TextLook::Current;
-            for (; piece + 1 != ranges.end() && piece[1].start == range.end && sung(piece[1].look); ++piece)
+            for (; piece + 1 != ranges.end() && piece[1].start == range.end && beingSung(piece[1].look); ++piece)
                 range.end = piece[1].end;
         }
         const RECT band = rows.Band(client, RowOf(control_, range.start), RowOf(control_, range.end - 1));

@@ -56,9 +56,9 @@ public:
     virtual void SetLooks(std::span<const LookedRange> ranges) = 0;
     virtual Look LookAt(std::size_t index) const = 0;
     // Where the view stands, in pixels down the text: it changes only when
-    // the view moves. Scrolls so that the line of `at` is in view, a few
-    // lines below the top.
+    // the view moves.
     virtual long ViewTop() const = 0;
+    // Scrolls so that the line of `at` is in view, a few lines below the top.
     virtual void ScrollToCharacter(std::size_t at) = 0;
     // Scrolls as above only when the line of `at` is out of view or near its bottom.
     virtual void KeepInView(std::size_t at) = 0;

@@ -57,19 +57,22 @@ TextSpan TextLooks::Apply(const LookedTextRange& range)
     return {changedFrom, changedTo};
 }
 
+std::vector<LookedTextRange>::const_iterator TextLooks::FirstEndingAfter(std::size_t index) const
+{
+    return std::upper_bound(ranges_.begin(), ranges_.end(), index,
+                            [](std::size_t at, const LookedTextRange& range) { return at < range.end; });
+}
+
 TextLook TextLooks::At(std::size_t index) const
 {
-    const auto found = std::upper_bound(ranges_.begin(), ranges_.end(), index,
-                                        [](std::size_t at, const LookedTextRange& range) { return at < range.end; });
+    const auto found = FirstEndingAfter(index);
     return found != ranges_.end() && found->start <= index ? found->look : TextLook::Plain;
 }
 
 std::vector<LookedTextRange> TextLooks::Within(std::size_t start, std::size_t end) const
 {
     std::vector<LookedTextRange> within;
-    auto found = std::upper_bound(ranges_.begin(), ranges_.end(), start,
-                                  [](std::size_t at, const LookedTextRange& range) { return at < range.end; });
-    for (; found != ranges_.end() && found->start < end; ++found)
+    for (auto found = FirstEndingAfter(start); found != ranges_.end() && found->start < end; ++found)
         within.push_back(*found);
     return within;
 }

@@ -38,5 +38,8 @@ public:
     const std::vector<LookedTextRange>& Ranges() const { return ranges_; }
 
 private:
+    // The first range that ends after `index`.
+    std::vector<LookedTextRange>::const_iterator FirstEndingAfter(std::size_t index) const;
+
     std::vector<LookedTextRange> ranges_;
 };

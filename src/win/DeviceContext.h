@@ -80,9 +80,9 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-// A 32-bit top-down bitmap of `size` for drawing into, its pixels at `bits`
-// when asked for; null when it cannot be made. The caller owns it.
-inline HBITMAP TopDownBitmap(SIZE size, void** bits = nullptr)
+// The header of a 32-bit top-down bitmap of `size`: rows from the top, a
+// DWORD a pixel.
+inline BITMAPINFO TopDownBitmapInfo(SIZE size)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -91,6 +91,14 @@ inline HBITMAP TopDownBitmap(SIZE size, void** bits = nullptr)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A 32-bit top-down bitmap of `size` for drawing into, its pixels at `bits`
+// when asked for; null when it cannot be made. The caller owns it.
+inline HBITMAP TopDownBitmap(SIZE size, void** bits = nullptr)
+{
+    const BITMAPINFO info = TopDownBitmapInfo(size);
     void* ignored = nullptr;
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &ignored, nullptr, 0);
 }

@@ -6,6 +6,7 @@
 #include "support/Cp1251.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "win/DeviceContext.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -111,13 +112,7 @@ Pixels ReadPixels(HBITMAP bitmap)
     result.size = {info.bmWidth, info.bmHeight};
     result.bitsPerPixel = info.bmBitsPixel;
     result.values.resize(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof request.bmiHeader;
-    request.bmiHeader.biWidth = info.bmWidth;
-    request.bmiHeader.biHeight = -info.bmHeight;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO request = TopDownBitmapInfo({info.bmWidth, info.bmHeight});
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), result.values.data(), &request, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
